@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace kanjiaid {
+
+// The one title every message box and input box of the program carries.
+// Window captions are the windows' own and never include it.
+[[nodiscard]] inline QString applicationTitle()
+{
+    return QStringLiteral("Kanji Learning Program");
+}
+
+} // namespace kanjiaid

@@ -1,0 +1,13 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    const QApplication app(argc, argv);
+    const std::unique_ptr<QWidget> window(startApplication());
+    return QApplication::exec();
+}

@@ -1,0 +1,321 @@
+#include "dictionary/form1.h"
+
+#include "dictionary/recordreply.h"
+#include "dictionary/soundfile.h"
+#include "dictionary/wordsearch.h"
+#include "store/kanjitable.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/fonts.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+
+namespace kanjiaid {
+
+using ui::twipsRect;
+
+namespace {
+
+const QString EnglishPrompt = QStringLiteral("Enter the English word:");
+const QString KunyomiPrompt = QStringLiteral("Enter the Kunyomi:");
+const QString KunyomiCaption = QStringLiteral("The Kunyomi:");
+const QString EnglishCaption = QStringLiteral("The English word:");
+
+constexpr int ClientWidth = 480;  // 7200 twips
+constexpr int ClientHeight = 455; // 6825 twips
+
+} // namespace
+
+Form1::Form1(const QString &applicationTitle, QWidget *parent)
+    : QMainWindow(parent)
+    , m_title(applicationTitle)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Velmora University: Online Kanji Learning Program"));
+    createControls();
+    Form_Load();
+}
+
+QColor Form1::backgroundColour() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void Form1::createControls()
+{
+    ui::styleWindow(this);
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setMinimumSize(ClientWidth, ClientHeight);
+    setCentralWidget(client);
+
+    const auto label = [client](const char *name, const QString &caption, const QRect &geometry) {
+        return ui::makeLabel(client, QString::fromLatin1(name), caption, geometry);
+    };
+    const auto button = [client](const char *name, const QString &caption, const QRect &geometry) {
+        return ui::makeButton(client, QString::fromLatin1(name), caption, geometry);
+    };
+    const auto centred = Qt::AlignHCenter | Qt::AlignTop;
+
+    Label6 = ui::makeLabel(client, QStringLiteral("Label6"),
+                           QStringLiteral("English-Japanese Kanji Dictionary"),
+                           twipsRect(0, 240, 7095, 975), centred);
+    Label6->setFont(ui::tahomaFont(20.25, true));
+    Label6->setWordWrap(false);
+    Label9 = ui::makeLabel(client, QStringLiteral("Label9"),
+                           QStringLiteral("Version 1.01 (245 kanji of level 3 and 4)"),
+                           twipsRect(1320, 840, 3375, 255), centred);
+    Label4 = label("Label4", QStringLiteral("漢字辞典"), twipsRect(4920, 840, 735, 255));
+    Command5 = button("Command5", QStringLiteral("English to Japanese"), twipsRect(240, 1440, 975, 615));
+    Command6 = button("Command6", QStringLiteral("Japanese to English"), twipsRect(1320, 1440, 855, 615));
+    Command7 = button("Command7", QStringLiteral("Browse Up"), twipsRect(2400, 1440, 1215, 255));
+    Command10 = button("Command10", QStringLiteral("Check Expression"), twipsRect(4800, 1440, 1935, 495));
+    Command8 = button("Command8", QStringLiteral("Browse Down"), twipsRect(2400, 1800, 1215, 255));
+    Command9 = button("Command9", QStringLiteral("Show/hide the word in Indonesian"),
+                      twipsRect(4800, 2040, 1935, 495));
+    Label8 = label("Label8", EnglishPrompt, twipsRect(240, 2640, 1815, 255));
+
+    Text1 = new QLineEdit(client);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(ui::japaneseFont(12));
+    Text1->setGeometry(twipsRect(2280, 2640, 2415, 375));
+
+    Command2 = button("Command2", QStringLiteral("Search for the word"), twipsRect(4800, 2640, 1935, 375));
+    Label14 = label("Label14", QStringLiteral("Record number:"), twipsRect(240, 3000, 1215, 255));
+    Label15 = label("Label15", QString(), twipsRect(1560, 3000, 615, 255));
+    Label1 = label("Label1", QString(), twipsRect(2520, 3240, 1215, 855));
+    Label1->setFont(ui::japaneseFont(24));
+    Command3 = button("Command3", QStringLiteral("Hear the kunyomi sound"), twipsRect(5400, 3240, 1335, 735));
+    Label5 = label("Label5", QStringLiteral("The Kanji and its onyomi:"), twipsRect(240, 3360, 1935, 375));
+    Label3 = label("Label3", QString(), twipsRect(3840, 3360, 1455, 375));
+    Label3->setFont(ui::japaneseFont(12));
+    Label17 = label("Label17", QStringLiteral("Kanji level:"), twipsRect(240, 3840, 975, 255));
+    Label18 = label("Label18", QString(), twipsRect(1200, 3840, 495, 255));
+    Command4 = button("Command4", QStringLiteral("Show/hide Onyomi, Kunyomi, Example"),
+                      twipsRect(5400, 4080, 1335, 855));
+    Label7 = label("Label7", QStringLiteral("The kunyomi:"), twipsRect(240, 4200, 1815, 255));
+    Label2 = label("Label2", QString(), twipsRect(2280, 4200, 3015, 375));
+    Label2->setFont(ui::japaneseFont(12));
+    Label10 = label("Label10", QStringLiteral("Example(s) on Onyomi:"), twipsRect(240, 4800, 1935, 375));
+    Label11 = label("Label11", QString(), twipsRect(2280, 4800, 2895, 735));
+    Label11->setFont(ui::japaneseFont(12));
+    Label12 = label("Label12", QStringLiteral("The word in Indonesian:"), twipsRect(240, 5640, 1815, 375));
+    Label13 = label("Label13", QString(), twipsRect(2280, 5640, 2655, 375));
+    Label13->setFont(ui::japaneseFont(12));
+    Command1 = button("Command1", QStringLiteral("Exit"), twipsRect(5400, 5640, 1335, 615));
+    Label16 = label("Label16", QStringLiteral("NOTE: ( ) on kunyomi indicates intransitif verb/jidoushi"),
+                    twipsRect(240, 6240, 4695, 255));
+
+    Help = menuBar()->addAction(QStringLiteral("Help"));
+    Help->setObjectName(QStringLiteral("Help"));
+
+    // Keyboard order follows the tab indices; labels take no focus.
+    QWidget *const chain[] = {Command1, Command2, Text1, Command3, Command4, Command5,
+                              Command6, Command7, Command8, Command9, Command10};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    Command1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+    connect(Help, &QAction::triggered, this, &Form1::Help_Click);
+
+    resize(minimumSizeHint());
+}
+
+void Form1::Form_Load()
+{
+    Command3->hide();
+    Command9->hide();
+    EnglishToJapanese = true;
+    IndonesianShown = false;
+    DetailsShown = 0;
+    for (QLabel *hidden : {Label12, Label13, Label2, Label3, Label11})
+        hidden->hide();
+    Text1->clear();
+    clearRecordLabels();
+    Label8->setText(EnglishPrompt);
+    Label7->setText(KunyomiCaption);
+    Command4->show();
+    CurrentRecord = 0;
+    loadBuiltinRecords(KanjiData(), RecordCount());
+}
+
+void Form1::clearRecordLabels()
+{
+    for (QLabel *value : {Label1, Label3, Label2, Label11, Label13, Label15, Label18})
+        value->clear();
+}
+
+void Form1::showMessage(const QString &text)
+{
+    ui::showMessage(this, m_title, text);
+}
+
+void Form1::Command2_Click()
+{
+    clearRecordLabels();
+    const KanjiTable &table = KanjiData();
+    const int searched = EnglishToJapanese ? EnglishColumn : KunyomiColumn;
+    const int answer = EnglishToJapanese ? KunyomiColumn : EnglishColumn;
+    const int row = findRecord(table, RecordCount(), searched, Text1->text());
+    if (row == 0) {
+        showMessage(QStringLiteral("Sorry, the word is not yet in the dictionary!"));
+        return;
+    }
+    Label2->setText(table(row, answer));
+    Text1->setText(table(row, searched));
+    Label1->setText(table(row, KanjiColumn));
+    Label3->setText(table(row, OnyomiColumn));
+    Label11->setText(table(row, ExampleColumn));
+    Label13->setText(table(row, IndonesianColumn));
+    Label15->setText(table(row, NumberColumn));
+    Label18->setText(table(row, LevelColumn));
+    CurrentRecord = static_cast<qint16>(row);
+}
+
+void Form1::Command5_Click()
+{
+    EnglishToJapanese = true;
+    Text1->clear();
+    clearRecordLabels();
+    Label8->setText(EnglishPrompt);
+    Label7->setText(KunyomiCaption);
+    Command3->hide();
+    Command4->show();
+}
+
+void Form1::Command6_Click()
+{
+    EnglishToJapanese = false;
+    Text1->clear();
+    clearRecordLabels();
+    Label7->setText(EnglishCaption);
+    Label8->setText(KunyomiPrompt);
+    Command3->hide();
+    Label2->show();
+}
+
+void Form1::showRecord(int row)
+{
+    const KanjiTable &table = KanjiData();
+    Label8->setText(EnglishPrompt);
+    Label7->setText(KunyomiCaption);
+    Text1->setText(table(row, EnglishColumn));
+    Label1->setText(table(row, KanjiColumn));
+    Label2->setText(table(row, KunyomiColumn));
+    Label3->setText(table(row, OnyomiColumn));
+    Label11->setText(table(row, ExampleColumn));
+    Label13->setText(table(row, IndonesianColumn));
+    Label15->setText(table(row, NumberColumn));
+    Label18->setText(table(row, LevelColumn));
+}
+
+void Form1::askForRecord(const QString &prompt, BrowseEnd end)
+{
+    const std::optional<QString> reply = ui::askText(this, m_title, prompt);
+    if (!reply)
+        return;
+    const qint16 count = RecordCount();
+    const RecordReply read = readRecordReply(*reply, end, count);
+    switch (read.kind) {
+    case RecordReply::Kind::Unchanged:
+        break;
+    case RecordReply::Kind::Accepted:
+        CurrentRecord = read.record;
+        break;
+    case RecordReply::Kind::Invalid:
+        showMessage(QStringLiteral("Please enter a record number from 1 to %1.").arg(count));
+        break;
+    }
+}
+
+void Form1::Command7_Click()
+{
+    const qint16 count = RecordCount();
+    if (CurrentRecord < count) {
+        ++CurrentRecord;
+        showRecord(CurrentRecord);
+        return;
+    }
+    askForRecord(QStringLiteral("Sorry, This is the last record. Enter the record number (1 to %1) !")
+                     .arg(count),
+                 BrowseEnd::Last);
+}
+
+void Form1::Command8_Click()
+{
+    if (CurrentRecord > 1) {
+        --CurrentRecord;
+        showRecord(CurrentRecord);
+        return;
+    }
+    askForRecord(QStringLiteral("Sorry, This is the first record. Enter the record number (1 to %1) !")
+                     .arg(RecordCount()),
+                 BrowseEnd::First);
+}
+
+void Form1::Command4_Click()
+{
+    const bool show = DetailsShown == 0;
+    for (QLabel *detail : {Label2, Label3, Label11})
+        detail->setVisible(show);
+    DetailsShown = show ? -1 : 0;
+}
+
+void Form1::Command9_Click()
+{
+    IndonesianShown = !IndonesianShown;
+    Label12->setVisible(IndonesianShown);
+    Label13->setVisible(IndonesianShown);
+}
+
+void Form1::Command3_Click()
+{
+    if (!soundFileExists(Label2->text(), QDir(QDir::currentPath())))
+        showMessage(QStringLiteral("Sorry the sound file is not available yet"));
+}
+
+void Form1::Help_Click()
+{
+    showMessage(QStringLiteral(
+        "Do you know that the most frequently used kanji (1945) consist of: (A) 152 basic form "
+        "(single unit) Kanji (B) 483 Semantic compound Kanji (kanji with similar meaning based on "
+        "its classifiers/parts), (C) 1310 Phonetic compound Kanji (Kanji with same/similar "
+        "pronounciation based on its left/right/up/down part or bushu)? By remembering the onyomi "
+        "reading of Phonetic compound Kanji, you can easily guess the pronounciation of almost 67 "
+        "% of them!"));
+}
+
+void Form1::Command1_Click()
+{
+    Q_EMIT exitRequested();
+    hide();
+    QCoreApplication::quit();
+}
+
+void Form1::Command10_Click()
+{
+    Q_EMIT expressionWindowRequested();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Q_EMIT exitRequested();
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace kanjiaid

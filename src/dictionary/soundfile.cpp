@@ -1,0 +1,23 @@
+#include "dictionary/soundfile.h"
+
+#include "dictionary/wordsearch.h"
+
+#include <QFileInfo>
+
+namespace kanjiaid {
+
+QString soundFileName(const QString &kunyomiCaption)
+{
+    return trimSpaces(kunyomiCaption) + QStringLiteral(".wav");
+}
+
+bool soundFileExists(const QString &kunyomiCaption, const QDir &folder)
+{
+    const QString name = soundFileName(kunyomiCaption);
+    if (name.contains(u'/') || name.contains(u'\\') || name.contains(QChar::Null))
+        return false;
+    const QFileInfo file(folder, name);
+    return file.isFile();
+}
+
+} // namespace kanjiaid

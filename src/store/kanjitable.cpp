@@ -1,0 +1,85 @@
+#include "store/kanjitable.h"
+
+#include "store/builtinrecords.h"
+
+#include <algorithm>
+
+namespace kanjiaid {
+
+namespace {
+
+constexpr int cellIndex(int row, int column) noexcept
+{
+    return row * (KanjiTable::LastColumn + 1) + column;
+}
+
+} // namespace
+
+const QString &KanjiTable::operator()(int row, int column) const noexcept
+{
+    static const QString outside;
+    if (!contains(row, column))
+        return outside;
+    return m_cells[cellIndex(row, column)];
+}
+
+bool KanjiTable::store(int row, int column, const QString &text)
+{
+    if (!contains(row, column))
+        return false;
+    m_cells[cellIndex(row, column)] = text;
+    return true;
+}
+
+void KanjiTable::clear()
+{
+    m_cells.fill(QString());
+}
+
+KanjiTable &KanjiData()
+{
+    static KanjiTable table;
+    return table;
+}
+
+qint16 &RecordCount()
+{
+    static qint16 count = 0;
+    return count;
+}
+
+void ParseRecords(KanjiTable &table, qint16 recordCount)
+{
+    const int lastRow = std::min<int>(recordCount, KanjiTable::LastRow);
+    for (int row = 1; row <= lastRow; ++row) {
+        // Copied first: the final store replaces the line in column 8.
+        const QString line = table(row, LevelColumn);
+        QString field;
+        int column = 1;
+        for (const QChar ch : line) {
+            if (ch == u',' && column < LevelColumn) {
+                table.store(row, column, field);
+                field.clear();
+                ++column;
+            } else {
+                field.append(ch);
+            }
+        }
+        table.store(row, column, field);
+    }
+}
+
+void ParseRecords()
+{
+    ParseRecords(KanjiData(), RecordCount());
+}
+
+void loadBuiltinRecords(KanjiTable &table, qint16 &recordCount)
+{
+    for (int n = 1; n <= BuiltinRecordCount; ++n)
+        table.store(n, LevelColumn, BuiltinRecords[static_cast<std::size_t>(n - 1)].toString());
+    recordCount = BuiltinRecordCount;
+    ParseRecords(table, recordCount);
+}
+
+} // namespace kanjiaid

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPushButton>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace kanjiaid::ui {
+
+// Layouts are drawn in twips, 15 to a pixel at 96 dpi, rounded to the nearest
+// pixel.
+[[nodiscard]] constexpr int twipsToPixels(int twips) noexcept
+{
+    return (twips * 2 + 15) / 30;
+}
+
+[[nodiscard]] constexpr QRect twipsRect(int left, int top, int width, int height) noexcept
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+            twipsToPixels(height)};
+}
+
+// The background both windows share, in place of the desktop colour. Black
+// text on it has a contrast ratio of 12.2:1.
+[[nodiscard]] QColor windowBackground();
+
+// Gives a window its background and the default interface font.
+void styleWindow(QWidget *window);
+
+// Paints a label's background in the colour, or lets the window show through
+// when the colour is invalid.
+void setLabelBackground(QLabel *label, const QColor &colour);
+
+// Creates a plain-text label; captions wrap at word boundaries.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
+                  const QRect &geometry, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+
+// A push button whose caption wraps at word boundaries inside its fixed
+// rectangle, as QPushButton itself never wraps; text() stays the caption.
+class WrappingButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    WrappingButton(const QString &caption, QWidget *parent);
+
+    // The rectangle the caption is drawn in.
+    [[nodiscard]] QRect captionRect() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+WrappingButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
+                           const QRect &geometry);
+
+// A label that reports left-button clicks.
+class ClickableLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+} // namespace kanjiaid::ui

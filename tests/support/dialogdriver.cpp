@@ -1,0 +1,49 @@
+#include "dialogdriver.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QMessageBox>
+
+DialogDriver::DialogDriver(int interval)
+{
+    m_timer.setInterval(interval);
+    connect(&m_timer, &QTimer::timeout, this, &DialogDriver::poll);
+    m_timer.start();
+}
+
+void DialogDriver::reply(const QString &text)
+{
+    m_answers.append({text});
+}
+
+void DialogDriver::cancel()
+{
+    m_answers.append({std::nullopt});
+}
+
+void DialogDriver::poll()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible())
+        return;
+    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        m_seen.append({QStringLiteral("message"), box->windowTitle(), box->text(), box->isModal(),
+                       static_cast<int>(box->buttons().size())});
+        box->accept();
+    } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
+        m_seen.append({QStringLiteral("input"), input->windowTitle(), input->labelText(),
+                       input->isModal(), 0});
+        const Answer answer = m_answers.isEmpty() ? Answer{QString()} : m_answers.takeFirst();
+        if (answer.text) {
+            input->setTextValue(*answer.text);
+            input->accept();
+        } else {
+            input->reject();
+        }
+    } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
+        dialog->reject();
+    } else {
+        modal->close();
+    }
+}

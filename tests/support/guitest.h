@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QString>
+#include <QWidget>
+
+// Small lookups shared by the window tests.
+namespace guitest {
+
+template<typename T>
+T *child(const QWidget *window, const QString &name)
+{
+    return window->findChild<T *>(name);
+}
+
+inline QWidget *topLevel(const QString &name)
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *widget : windows) {
+        if (widget->objectName() == name)
+            return widget;
+    }
+    return nullptr;
+}
+
+// Whether the text, wrapped at word boundaries, fits the rectangle whole.
+inline bool fitsWrapped(const QFont &font, const QString &text, const QRect &area)
+{
+    const QFontMetrics metrics(font);
+    const QRect needed = metrics.boundingRect(QRect(0, 0, area.width(), 100000),
+                                              Qt::AlignLeft | Qt::TextWordWrap, text);
+    return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+inline int wrappedLines(const QFont &font, const QString &text, int width)
+{
+    const QFontMetrics metrics(font);
+    const QRect needed = metrics.boundingRect(QRect(0, 0, width, 100000),
+                                              Qt::AlignLeft | Qt::TextWordWrap, text);
+    return needed.height() / metrics.lineSpacing();
+}
+
+} // namespace guitest
