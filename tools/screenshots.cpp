@@ -13,8 +13,7 @@
 
 namespace {
 
-template<typename T>
-T *child(QWidget *window, const char *name)
+template <typename T> T *child(QWidget *window, const char *name)
 {
     return window->findChild<T *>(QString::fromLatin1(name));
 }
@@ -53,7 +52,8 @@ int main(int argc, char *argv[])
     QWidget *expression = topLevel("Form2");
     if (expression == nullptr)
         return 1;
-    child<QPlainTextEdit>(expression, "Text1")->setPlainText(QStringLiteral("明日は日本語を勉強します"));
+    child<QPlainTextEdit>(expression, "Text1")
+        ->setPlainText(QStringLiteral("明日は日本語を勉強します"));
     child<QPushButton>(expression, "Command1")->click();
     child<QLineEdit>(expression, "Text2")->setText(QStringLiteral("taberu"));
     child<QPushButton>(expression, "Command4")->click();

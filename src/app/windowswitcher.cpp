@@ -10,8 +10,8 @@ WindowSwitcher::WindowSwitcher(Form1 *dictionary, const QString &applicationTitl
     , m_dictionary(dictionary)
     , m_title(applicationTitle)
 {
-    connect(dictionary, &Form1::expressionWindowRequested, this,
-            &WindowSwitcher::showExpressionWindow);
+    connect(
+        dictionary, &Form1::expressionWindowRequested, this, &WindowSwitcher::showExpressionWindow);
     connect(dictionary, &Form1::exitRequested, this, &WindowSwitcher::closeExpressionWindow);
 }
 
@@ -23,7 +23,7 @@ void WindowSwitcher::showExpressionWindow()
     if (!m_expression) {
         m_expression = std::make_unique<Form2>(m_title, m_dictionary->backgroundColour());
         connect(m_expression.get(), &Form2::mainWindowRequested, this,
-                &WindowSwitcher::showDictionaryWindow);
+            &WindowSwitcher::showDictionaryWindow);
     }
     m_expression->show();
     m_expression->raise();

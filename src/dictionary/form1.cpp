@@ -26,7 +26,7 @@ const QString KunyomiPrompt = QStringLiteral("Enter the Kunyomi:");
 const QString KunyomiCaption = QStringLiteral("The Kunyomi:");
 const QString EnglishCaption = QStringLiteral("The English word:");
 
-constexpr int ClientWidth = 480;  // 7200 twips
+constexpr int ClientWidth = 480; // 7200 twips
 constexpr int ClientHeight = 455; // 6825 twips
 
 } // namespace
@@ -63,21 +63,23 @@ void Form1::createControls()
     const auto centred = Qt::AlignHCenter | Qt::AlignTop;
 
     Label6 = ui::makeLabel(client, QStringLiteral("Label6"),
-                           QStringLiteral("English-Japanese Kanji Dictionary"),
-                           twipsRect(0, 240, 7095, 975), centred);
+        QStringLiteral("English-Japanese Kanji Dictionary"), twipsRect(0, 240, 7095, 975), centred);
     Label6->setFont(ui::tahomaFont(20.25, true));
     Label6->setWordWrap(false);
     Label9 = ui::makeLabel(client, QStringLiteral("Label9"),
-                           QStringLiteral("Version 1.01 (245 kanji of level 3 and 4)"),
-                           twipsRect(1320, 840, 3375, 255), centred);
+        QStringLiteral("Version 1.01 (245 kanji of level 3 and 4)"),
+        twipsRect(1320, 840, 3375, 255), centred);
     Label4 = label("Label4", QStringLiteral("漢字辞典"), twipsRect(4920, 840, 735, 255));
-    Command5 = button("Command5", QStringLiteral("English to Japanese"), twipsRect(240, 1440, 975, 615));
-    Command6 = button("Command6", QStringLiteral("Japanese to English"), twipsRect(1320, 1440, 855, 615));
+    Command5
+        = button("Command5", QStringLiteral("English to Japanese"), twipsRect(240, 1440, 975, 615));
+    Command6 = button(
+        "Command6", QStringLiteral("Japanese to English"), twipsRect(1320, 1440, 855, 615));
     Command7 = button("Command7", QStringLiteral("Browse Up"), twipsRect(2400, 1440, 1215, 255));
-    Command10 = button("Command10", QStringLiteral("Check Expression"), twipsRect(4800, 1440, 1935, 495));
+    Command10
+        = button("Command10", QStringLiteral("Check Expression"), twipsRect(4800, 1440, 1935, 495));
     Command8 = button("Command8", QStringLiteral("Browse Down"), twipsRect(2400, 1800, 1215, 255));
     Command9 = button("Command9", QStringLiteral("Show/hide the word in Indonesian"),
-                      twipsRect(4800, 2040, 1935, 495));
+        twipsRect(4800, 2040, 1935, 495));
     Label8 = label("Label8", EnglishPrompt, twipsRect(240, 2640, 1815, 255));
 
     Text1 = new QLineEdit(client);
@@ -85,38 +87,44 @@ void Form1::createControls()
     Text1->setFont(ui::japaneseFont(12));
     Text1->setGeometry(twipsRect(2280, 2640, 2415, 375));
 
-    Command2 = button("Command2", QStringLiteral("Search for the word"), twipsRect(4800, 2640, 1935, 375));
+    Command2 = button(
+        "Command2", QStringLiteral("Search for the word"), twipsRect(4800, 2640, 1935, 375));
     Label14 = label("Label14", QStringLiteral("Record number:"), twipsRect(240, 3000, 1215, 255));
     Label15 = label("Label15", QString(), twipsRect(1560, 3000, 615, 255));
     Label1 = label("Label1", QString(), twipsRect(2520, 3240, 1215, 855));
     Label1->setFont(ui::japaneseFont(24));
-    Command3 = button("Command3", QStringLiteral("Hear the kunyomi sound"), twipsRect(5400, 3240, 1335, 735));
-    Label5 = label("Label5", QStringLiteral("The Kanji and its onyomi:"), twipsRect(240, 3360, 1935, 375));
+    Command3 = button(
+        "Command3", QStringLiteral("Hear the kunyomi sound"), twipsRect(5400, 3240, 1335, 735));
+    Label5 = label(
+        "Label5", QStringLiteral("The Kanji and its onyomi:"), twipsRect(240, 3360, 1935, 375));
     Label3 = label("Label3", QString(), twipsRect(3840, 3360, 1455, 375));
     Label3->setFont(ui::japaneseFont(12));
     Label17 = label("Label17", QStringLiteral("Kanji level:"), twipsRect(240, 3840, 975, 255));
     Label18 = label("Label18", QString(), twipsRect(1200, 3840, 495, 255));
     Command4 = button("Command4", QStringLiteral("Show/hide Onyomi, Kunyomi, Example"),
-                      twipsRect(5400, 4080, 1335, 855));
+        twipsRect(5400, 4080, 1335, 855));
     Label7 = label("Label7", QStringLiteral("The kunyomi:"), twipsRect(240, 4200, 1815, 255));
     Label2 = label("Label2", QString(), twipsRect(2280, 4200, 3015, 375));
     Label2->setFont(ui::japaneseFont(12));
-    Label10 = label("Label10", QStringLiteral("Example(s) on Onyomi:"), twipsRect(240, 4800, 1935, 375));
+    Label10 = label(
+        "Label10", QStringLiteral("Example(s) on Onyomi:"), twipsRect(240, 4800, 1935, 375));
     Label11 = label("Label11", QString(), twipsRect(2280, 4800, 2895, 735));
     Label11->setFont(ui::japaneseFont(12));
-    Label12 = label("Label12", QStringLiteral("The word in Indonesian:"), twipsRect(240, 5640, 1815, 375));
+    Label12 = label(
+        "Label12", QStringLiteral("The word in Indonesian:"), twipsRect(240, 5640, 1815, 375));
     Label13 = label("Label13", QString(), twipsRect(2280, 5640, 2655, 375));
     Label13->setFont(ui::japaneseFont(12));
     Command1 = button("Command1", QStringLiteral("Exit"), twipsRect(5400, 5640, 1335, 615));
-    Label16 = label("Label16", QStringLiteral("NOTE: ( ) on kunyomi indicates intransitif verb/jidoushi"),
-                    twipsRect(240, 6240, 4695, 255));
+    Label16 = label("Label16",
+        QStringLiteral("NOTE: ( ) on kunyomi indicates intransitif verb/jidoushi"),
+        twipsRect(240, 6240, 4695, 255));
 
     Help = menuBar()->addAction(QStringLiteral("Help"));
     Help->setObjectName(QStringLiteral("Help"));
 
     // Keyboard order follows the tab indices; labels take no focus.
-    QWidget *const chain[] = {Command1, Command2, Text1, Command3, Command4, Command5,
-                              Command6, Command7, Command8, Command9, Command10};
+    QWidget *const chain[] = { Command1, Command2, Text1, Command3, Command4, Command5, Command6,
+        Command7, Command8, Command9, Command10 };
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     Command1->setFocus();
@@ -143,7 +151,7 @@ void Form1::Form_Load()
     EnglishToJapanese = true;
     IndonesianShown = false;
     DetailsShown = 0;
-    for (QLabel *hidden : {Label12, Label13, Label2, Label3, Label11})
+    for (QLabel *hidden : { Label12, Label13, Label2, Label3, Label11 })
         hidden->hide();
     Text1->clear();
     clearRecordLabels();
@@ -156,7 +164,7 @@ void Form1::Form_Load()
 
 void Form1::clearRecordLabels()
 {
-    for (QLabel *value : {Label1, Label3, Label2, Label11, Label13, Label15, Label18})
+    for (QLabel *value : { Label1, Label3, Label2, Label11, Label13, Label15, Label18 })
         value->clear();
 }
 
@@ -251,9 +259,10 @@ void Form1::Command7_Click()
         showRecord(CurrentRecord);
         return;
     }
-    askForRecord(QStringLiteral("Sorry, This is the last record. Enter the record number (1 to %1) !")
-                     .arg(count),
-                 BrowseEnd::Last);
+    askForRecord(
+        QStringLiteral("Sorry, This is the last record. Enter the record number (1 to %1) !")
+            .arg(count),
+        BrowseEnd::Last);
 }
 
 void Form1::Command8_Click()
@@ -263,15 +272,16 @@ void Form1::Command8_Click()
         showRecord(CurrentRecord);
         return;
     }
-    askForRecord(QStringLiteral("Sorry, This is the first record. Enter the record number (1 to %1) !")
-                     .arg(RecordCount()),
-                 BrowseEnd::First);
+    askForRecord(
+        QStringLiteral("Sorry, This is the first record. Enter the record number (1 to %1) !")
+            .arg(RecordCount()),
+        BrowseEnd::First);
 }
 
 void Form1::Command4_Click()
 {
     const bool show = DetailsShown == 0;
-    for (QLabel *detail : {Label2, Label3, Label11})
+    for (QLabel *detail : { Label2, Label3, Label11 })
         detail->setVisible(show);
     DetailsShown = show ? -1 : 0;
 }

@@ -35,15 +35,15 @@ public:
     // The colour the window and its labels are painted in.
     [[nodiscard]] QColor backgroundColour() const;
 
-    void Command1_Click();  // Exit
-    void Command2_Click();  // Search for the word
-    void Command3_Click();  // Hear the kunyomi sound
-    void Command4_Click();  // Show/hide Onyomi, Kunyomi, Example
-    void Command5_Click();  // English to Japanese
-    void Command6_Click();  // Japanese to English
-    void Command7_Click();  // Browse Up
-    void Command8_Click();  // Browse Down
-    void Command9_Click();  // Show/hide the word in Indonesian
+    void Command1_Click(); // Exit
+    void Command2_Click(); // Search for the word
+    void Command3_Click(); // Hear the kunyomi sound
+    void Command4_Click(); // Show/hide Onyomi, Kunyomi, Example
+    void Command5_Click(); // English to Japanese
+    void Command6_Click(); // Japanese to English
+    void Command7_Click(); // Browse Up
+    void Command8_Click(); // Browse Down
+    void Command9_Click(); // Show/hide the word in Indonesian
     void Command10_Click(); // Check Expression
     void Help_Click();
 

@@ -23,7 +23,7 @@ RecordReply readRecordReply(const QString &reply, BrowseEnd end, qint16 recordCo
     if (text.isEmpty())
         return {};
 
-    const RecordReply invalid{RecordReply::Kind::Invalid, 0};
+    const RecordReply invalid { RecordReply::Kind::Invalid, 0 };
     bool ok = false;
     const double number = QLocale::c().toDouble(text, &ok);
     if (!ok || !std::isfinite(number))
@@ -34,7 +34,7 @@ RecordReply readRecordReply(const QString &reply, BrowseEnd end, qint16 recordCo
     const double count = recordCount;
     if (typed < 1.0 || typed > count || stored < 1.0 || stored > count + 1.0)
         return invalid;
-    return {RecordReply::Kind::Accepted, static_cast<qint16>(stored)};
+    return { RecordReply::Kind::Accepted, static_cast<qint16>(stored) };
 }
 
 } // namespace kanjiaid

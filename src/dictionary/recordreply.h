@@ -13,8 +13,8 @@ struct RecordReply
 {
     enum class Kind {
         Unchanged, // cancelled, empty or spaces only: nothing to do, nothing to say
-        Invalid,   // not a number, or a number outside 1 to the record count
-        Accepted,  // record holds the new current record
+        Invalid, // not a number, or a number outside 1 to the record count
+        Accepted, // record holds the new current record
     };
     Kind kind = Kind::Unchanged;
     qint16 record = 0;
@@ -27,7 +27,6 @@ struct RecordReply
 // a finite number (surrounding spaces allowed, C locale) whose rounded value
 // lies in 1 to recordCount and whose stored value lies in 1 to
 // recordCount + 1, so the current record never leaves 0 to recordCount + 1.
-[[nodiscard]] RecordReply readRecordReply(const QString &reply, BrowseEnd end,
-                                          qint16 recordCount);
+[[nodiscard]] RecordReply readRecordReply(const QString &reply, BrowseEnd end, qint16 recordCount);
 
 } // namespace kanjiaid

@@ -14,7 +14,7 @@ namespace kanjiaid {
 // Scans rows 1 to recordCount of the table and returns the first row whose
 // field in the given column equals the query after both went through
 // searchKey(); 0 when no row matches. The whole field is compared.
-[[nodiscard]] int findRecord(const KanjiTable &table, qint16 recordCount, int column,
-                             const QString &typed);
+[[nodiscard]] int findRecord(
+    const KanjiTable &table, qint16 recordCount, int column, const QString &typed);
 
 } // namespace kanjiaid

@@ -13,8 +13,20 @@ using namespace Qt::StringLiterals;
 // Verbs ending in "iru" or "eru" that conjugate like consonant-stem verbs.
 // The first equal entry wins, so the order is kept as taught.
 constexpr std::array<QStringView, 14> GodanRuVerbs = {
-    u"kiru", u"hairu", u"monoshiru", u"hashiru", u"nejiru", u"kaeru", u"keru",
-    u"suberu", u"iru", u"shiru", u"chiru", u"negiru", u"teru", u"shaberu",
+    u"kiru",
+    u"hairu",
+    u"monoshiru",
+    u"hashiru",
+    u"nejiru",
+    u"kaeru",
+    u"keru",
+    u"suberu",
+    u"iru",
+    u"shiru",
+    u"chiru",
+    u"negiru",
+    u"teru",
+    u"shaberu",
 };
 
 // After the dictionary form, kuru and suru are recognised only by these
@@ -78,8 +90,7 @@ public:
         : m_verb(trimSpaces(typed.toLower()))
         , m_ending2(lastLetters(m_verb, 2))
         , m_taEnding(chooseTaEnding(m_verb, m_ending2, lastLetters(m_verb, 3)))
-    {
-    }
+    { }
 
     // Runs the ten steps in order. Every step runs, ticked or not, because
     // steps 1, 2 and 8 rewrite the working verb for the steps after them.
@@ -88,9 +99,16 @@ public:
         const QString typed = m_verb;
         // A braced list is evaluated left to right: the steps run in order.
         const std::array<std::optional<QString>, VerbFormCount> forms = {
-            dictionaryForm(), masuForm(),        taForm(),          teForm(),
-            imperativeForm(), conditionalForm(), volitionalForm(),  naiForm(),
-            passiveForm(),    causativeForm(),
+            dictionaryForm(),
+            masuForm(),
+            taForm(),
+            teForm(),
+            imperativeForm(),
+            conditionalForm(),
+            volitionalForm(),
+            naiForm(),
+            passiveForm(),
+            causativeForm(),
         };
         FormTexts texts;
         for (std::size_t i = 0; i < VerbFormCount; ++i) {
@@ -228,8 +246,8 @@ private:
 
     // Two of the most common verbs break the final-letter rules: iku takes
     // "itta"/"itte", and the nai-form of aru is plain "nai".
-    static void applyCommonVerbExceptions(const QString &typed, const FormTicks &ticks,
-                                          FormTexts &texts)
+    static void applyCommonVerbExceptions(
+        const QString &typed, const FormTicks &ticks, FormTexts &texts)
     {
         const auto set = [&](VerbForm form, const QString &text) {
             const auto i = static_cast<std::size_t>(form);
@@ -244,8 +262,8 @@ private:
         }
     }
 
-    QString m_verb;           // the working verb, rewritten in steps 1, 2 and 8
-    const QString m_ending2;  // of the typed verb, never updated
+    QString m_verb; // the working verb, rewritten in steps 1, 2 and 8
+    const QString m_ending2; // of the typed verb, never updated
     QString m_taEnding;
 };
 

@@ -25,8 +25,8 @@ struct ExpressionLayout
 
 // The first row, from row 1 upward, whose kanji field equals the character
 // exactly (same UTF-16 code units); 0 when none does.
-[[nodiscard]] int lookupKanji(const KanjiTable &table, qint16 recordCount,
-                              const QString &character);
+[[nodiscard]] int lookupKanji(
+    const KanjiTable &table, qint16 recordCount, const QString &character);
 
 // "kunyomi; onyomi; English" of a row, the fields as stored.
 [[nodiscard]] QString kanjiSummary(const KanjiTable &table, int row);

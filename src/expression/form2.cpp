@@ -21,14 +21,14 @@ using ui::twipsRect;
 
 namespace {
 
-constexpr int ClientWidth = 541;  // 8115 twips
+constexpr int ClientWidth = 541; // 8115 twips
 constexpr int ClientHeight = 491; // 7365 twips
 
 // The character grid: four rows of fifteen, in reading order. The fourteenth
 // column is narrower than the others.
-constexpr std::array<int, 4> GridRowTops = {2160, 2760, 3240, 3720};
-constexpr std::array<int, 15> GridColumnLefts = {240,  720,  1200, 1680, 2160, 2520, 3000, 3480,
-                                                 3960, 4440, 4920, 5400, 5880, 6360, 6720};
+constexpr std::array<int, 4> GridRowTops = { 2160, 2760, 3240, 3720 };
+constexpr std::array<int, 15> GridColumnLefts
+    = { 240, 720, 1200, 1680, 2160, 2520, 3000, 3480, 3960, 4440, 4920, 5400, 5880, 6360, 6720 };
 constexpr int NarrowColumn = 13;
 
 struct FormRow
@@ -41,18 +41,18 @@ struct FormRow
 };
 
 // One row per verb form, top to bottom, inside the frame.
-constexpr std::array<FormRow, VerbFormCount> FormRows = {{
-    {360, "dictionary-form:", 1575, 1215, 255},
-    {720, "masu-form:", 1335, 1215, 255},
-    {960, "ta-form:", 1095, 1212, 252},
-    {1200, "te-form:", 1215, 1212, 252},
-    {1440, "Imperative form:", 1815, 1212, 252},
-    {1680, "Conditional-form:", 1815, 1212, 252},
-    {1920, "Volitional form:", 1455, 1212, 252},
-    {2160, "nai-form:", 1335, 1212, 252},
-    {2400, "Passive-form:", 1695, 1212, 252},
-    {2640, "Causative-form:", 1695, 1212, 252},
-}};
+constexpr std::array<FormRow, VerbFormCount> FormRows = { {
+    { 360, "dictionary-form:", 1575, 1215, 255 },
+    { 720, "masu-form:", 1335, 1215, 255 },
+    { 960, "ta-form:", 1095, 1212, 252 },
+    { 1200, "te-form:", 1215, 1212, 252 },
+    { 1440, "Imperative form:", 1815, 1212, 252 },
+    { 1680, "Conditional-form:", 1815, 1212, 252 },
+    { 1920, "Volitional form:", 1455, 1212, 252 },
+    { 2160, "nai-form:", 1335, 1212, 252 },
+    { 2400, "Passive-form:", 1695, 1212, 252 },
+    { 2640, "Causative-form:", 1695, 1212, 252 },
+} };
 
 } // namespace
 
@@ -69,9 +69,9 @@ Form2::Form2(const QString &applicationTitle, const QColor &dictionaryBackground
     createAnalyserControls();
     createConjugatorControls();
 
-    QWidget *const chain[] = {Command3,  Command1,  Text1,     checks[9], checks[8], checks[5],
-                              checks[0], checks[1], checks[2], checks[3], checks[4], checks[6],
-                              checks[7], Command4,  Text2,     Command5};
+    QWidget *const chain[]
+        = { Command3, Command1, Text1, checks[9], checks[8], checks[5], checks[0], checks[1],
+              checks[2], checks[3], checks[4], checks[6], checks[7], Command4, Text2, Command5 };
     for (std::size_t i = 1; i < std::size(chain); ++i)
         setTabOrder(chain[i - 1], chain[i]);
     Command3->setFocus();
@@ -90,18 +90,17 @@ const QString &Form2::exprChar(int index) const
 void Form2::createAnalyserControls()
 {
     Label3 = ui::makeLabel(this, QStringLiteral("Label3"),
-                           QStringLiteral("Enter any kanji expression (on Japanese O/S only):"),
-                           twipsRect(120, 120, 4575, 375));
+        QStringLiteral("Enter any kanji expression (on Japanese O/S only):"),
+        twipsRect(120, 120, 4575, 375));
     Label3->setFont(ui::lucidaFont(7.5, true));
     Command3 = ui::makeButton(this, QStringLiteral("Command3"),
-                              QStringLiteral("or Paste from other source"),
-                              twipsRect(4680, 0, 1332, 492));
+        QStringLiteral("or Paste from other source"), twipsRect(4680, 0, 1332, 492));
     Command3->setFont(ui::lucidaFont(7.5));
     Label4 = ui::makeLabel(this, QStringLiteral("Label4"), QStringLiteral("On, kun, meaning:"),
-                           twipsRect(6120, 120, 1815, 255));
+        twipsRect(6120, 120, 1815, 255));
     Label4->setFont(ui::lucidaFont(9.75));
-    Label1 = ui::makeLabel(this, QStringLiteral("Label1"), QString(),
-                           twipsRect(6120, 360, 1935, 975));
+    Label1
+        = ui::makeLabel(this, QStringLiteral("Label1"), QString(), twipsRect(6120, 360, 1935, 975));
     Label1->setFont(ui::lucidaFont(12));
 
     Text1 = new QPlainTextEdit(this);
@@ -112,11 +111,10 @@ void Form2::createAnalyserControls()
     Text1->setTabChangesFocus(true);
 
     Command1 = ui::makeButton(this, QStringLiteral("Command1"),
-                              QStringLiteral("RUN and click on any kanji below:"),
-                              twipsRect(240, 1560, 3615, 375));
+        QStringLiteral("RUN and click on any kanji below:"), twipsRect(240, 1560, 3615, 375));
     Command1->setFont(ui::lucidaFont(7.5));
     Command5 = ui::makeButton(this, QStringLiteral("Command5"), QStringLiteral("Back to Main"),
-                              twipsRect(4680, 1560, 1332, 372));
+        twipsRect(4680, 1560, 1332, 372));
 
     const QFont gridFont = ui::japaneseFont(12);
     for (int i = 0; i < GridSize; ++i) {
@@ -127,9 +125,9 @@ void Form2::createAnalyserControls()
         cell->setTextFormat(Qt::PlainText);
         cell->setFont(gridFont);
         cell->setGeometry(twipsRect(GridColumnLefts[static_cast<std::size_t>(column)],
-                                    GridRowTops[static_cast<std::size_t>(i / 15)], width, 255));
+            GridRowTops[static_cast<std::size_t>(i / 15)], width, 255));
         connect(cell, &ui::ClickableLabel::clicked, this,
-                [this, i] { Label2_Click(static_cast<qint16>(i)); });
+            [this, i] { Label2_Click(static_cast<qint16>(i)); });
         Label2[static_cast<std::size_t>(i)] = cell;
     }
 
@@ -141,13 +139,12 @@ void Form2::createAnalyserControls()
 void Form2::createConjugatorControls()
 {
     Label15 = ui::makeLabel(this, QStringLiteral("Label15"),
-                            QStringLiteral("Enter any verb in romaji:"),
-                            twipsRect(120, 4080, 1215, 375));
+        QStringLiteral("Enter any verb in romaji:"), twipsRect(120, 4080, 1215, 375));
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(twipsRect(1440, 4080, 1215, 375));
-    Command4 = ui::makeButton(this, QStringLiteral("Command4"), QStringLiteral("RUN"),
-                              twipsRect(1440, 4680, 1215, 375));
+    Command4 = ui::makeButton(
+        this, QStringLiteral("Command4"), QStringLiteral("RUN"), twipsRect(1440, 4680, 1215, 375));
     Frame1 = new QGroupBox(QStringLiteral("Select one or more:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipsRect(2880, 4080, 3615, 3135));
@@ -161,7 +158,7 @@ void Form2::createConjugatorControls()
         box->setChecked(true);
         checks[i] = box;
         resultLabels[i] = ui::makeLabel(Frame1, QStringLiteral("Label%1").arg(i + 5), QString(),
-                                        twipsRect(2040, row.top, row.labelWidth, row.labelHeight));
+            twipsRect(2040, row.top, row.labelWidth, row.labelHeight));
     }
 
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
@@ -192,7 +189,7 @@ void Form2::Command1_Click()
     const ExpressionLayout layout = layoutExpression(expression, limit);
     if (layout.truncated) {
         ui::showMessage(this, m_title,
-                        QStringLiteral("We will take the first %1 letters only!").arg(ExprLimit));
+            QStringLiteral("We will take the first %1 letters only!").arg(ExprLimit));
     }
     // Positions beyond this expression forget what a longer one left there,
     // so an empty label never answers with an invisible character.
@@ -211,7 +208,8 @@ void Form2::Label2_Click(qint16 Index)
     SelectedIndex = Index;
     Label1->clear();
 
-    const int row = lookupKanji(KanjiData(), RecordCount(), ExprChars[static_cast<std::size_t>(Index) + 1]);
+    const int row
+        = lookupKanji(KanjiData(), RecordCount(), ExprChars[static_cast<std::size_t>(Index) + 1]);
     if (row == 0) {
         Label1->setText(QStringLiteral("That kanji isn't in this dictionary yet."));
         return;
@@ -224,7 +222,7 @@ void Form2::Command4_Click()
 {
     for (QLabel *result : resultLabels)
         result->clear();
-    FormTicks ticks{};
+    FormTicks ticks {};
     for (std::size_t i = 0; i < VerbFormCount; ++i)
         ticks[i] = checks[i]->checkState() != Qt::Unchecked;
     const FormTexts forms = conjugate(Text2->text(), ticks);

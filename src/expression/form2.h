@@ -34,7 +34,7 @@ public:
     // dictionaryBackground is the colour a label returns to when its
     // highlight is taken away.
     Form2(const QString &applicationTitle, const QColor &dictionaryBackground,
-          QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
 
     [[nodiscard]] qint16 exprLimit() const { return ExprLimit; }
     [[nodiscard]] qint16 selectedIndex() const { return SelectedIndex; }
@@ -66,10 +66,10 @@ private:
     qint16 SelectedIndex = 0;
 
     QLabel *Label1 = nullptr;
-    std::array<ui::ClickableLabel *, GridSize> Label2{};
+    std::array<ui::ClickableLabel *, GridSize> Label2 {};
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
-    std::array<QLabel *, 10> resultLabels{}; // Label5 … Label14
+    std::array<QLabel *, 10> resultLabels {}; // Label5 … Label14
     QLabel *Label15 = nullptr;
     QPlainTextEdit *Text1 = nullptr;
     QLineEdit *Text2 = nullptr;
@@ -78,7 +78,7 @@ private:
     QPushButton *Command4 = nullptr;
     QPushButton *Command5 = nullptr;
     QGroupBox *Frame1 = nullptr;
-    std::array<QCheckBox *, 10> checks{}; // Check1 … Check10
+    std::array<QCheckBox *, 10> checks {}; // Check1 … Check10
 };
 
 } // namespace kanjiaid

@@ -8,14 +8,14 @@ namespace kanjiaid {
 
 // Columns of a parsed record row.
 enum RecordColumn : int {
-    NumberColumn = 1,     // " 1" … " 320", leading space kept
+    NumberColumn = 1, // " 1" … " 320", leading space kept
     KanjiColumn = 2,
     KunyomiColumn = 3,
     OnyomiColumn = 4,
     EnglishColumn = 5,
     IndonesianColumn = 6,
     ExampleColumn = 7,
-    LevelColumn = 8,      // the whole record line until it is parsed
+    LevelColumn = 8, // the whole record line until it is parsed
 };
 
 // The record table: rows 0 to 2400 by columns 0 to 8, every cell starting

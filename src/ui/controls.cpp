@@ -11,7 +11,7 @@ namespace kanjiaid::ui {
 
 QColor windowBackground()
 {
-    return {0xA6, 0xCA, 0xF0};
+    return { 0xA6, 0xCA, 0xF0 };
 }
 
 void styleWindow(QWidget *window)
@@ -33,7 +33,7 @@ void setLabelBackground(QLabel *label, const QColor &colour)
 }
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
-                  const QRect &geometry, Qt::Alignment alignment)
+    const QRect &geometry, Qt::Alignment alignment)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(name);
@@ -47,8 +47,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
 
 WrappingButton::WrappingButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
-{
-}
+{ }
 
 QRect WrappingButton::captionRect() const
 {
@@ -63,7 +62,7 @@ void WrappingButton::paintEvent(QPaintEvent * /*event*/)
     option.text.clear();
     style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
     style()->drawItemText(&painter, captionRect(), Qt::AlignCenter | Qt::TextWordWrap, palette(),
-                          isEnabled(), text(), QPalette::ButtonText);
+        isEnabled(), text(), QPalette::ButtonText);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
@@ -72,8 +71,8 @@ void WrappingButton::paintEvent(QPaintEvent * /*event*/)
     }
 }
 
-WrappingButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                           const QRect &geometry)
+WrappingButton *makeButton(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
     auto *button = new WrappingButton(caption, parent);
     button->setObjectName(name);

@@ -19,8 +19,7 @@ namespace kanjiaid::ui {
 
 [[nodiscard]] constexpr QRect twipsRect(int left, int top, int width, int height) noexcept
 {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-            twipsToPixels(height)};
+    return { twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height) };
 }
 
 // The background both windows share, in place of the desktop colour. Black
@@ -36,7 +35,7 @@ void setLabelBackground(QLabel *label, const QColor &colour);
 
 // Creates a plain-text label; captions wrap at word boundaries.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
-                  const QRect &geometry, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+    const QRect &geometry, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 
 // A push button whose caption wraps at word boundaries inside its fixed
 // rectangle, as QPushButton itself never wraps; text() stays the caption.
@@ -54,8 +53,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-WrappingButton *makeButton(QWidget *parent, const QString &name, const QString &caption,
-                           const QRect &geometry);
+WrappingButton *makeButton(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
 
 // A label that reports left-button clicks.
 class ClickableLabel : public QLabel

@@ -13,7 +13,7 @@ void showMessage(QWidget *parent, const QString &title, const QString &text);
 
 // A modal input box with OK and Cancel and an empty text field. Returns the
 // typed text, or nothing when the user cancels.
-[[nodiscard]] std::optional<QString> askText(QWidget *parent, const QString &title,
-                                             const QString &prompt);
+[[nodiscard]] std::optional<QString> askText(
+    QWidget *parent, const QString &title, const QString &prompt);
 
 } // namespace kanjiaid::ui

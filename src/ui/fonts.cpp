@@ -10,9 +10,12 @@ namespace {
 QStringList japaneseFamilies()
 {
     return {
-        QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-        QStringLiteral("IPAPGothic"),      QStringLiteral("Noto Sans CJK JP"),
-        QStringLiteral("VL PGothic"),      QStringLiteral("Droid Sans Fallback"),
+        QStringLiteral("ＭＳ Ｐゴシック"),
+        QStringLiteral("MS PGothic"),
+        QStringLiteral("IPAPGothic"),
+        QStringLiteral("Noto Sans CJK JP"),
+        QStringLiteral("VL PGothic"),
+        QStringLiteral("Droid Sans Fallback"),
     };
 }
 
@@ -20,8 +23,8 @@ QStringList japaneseFamilies()
 // layout), then a wide sans, then the Japanese faces for any kanji.
 QFont sansFont(const QString &designed, qreal pointSize, bool bold)
 {
-    QStringList families{designed, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                         QStringLiteral("DejaVu Sans")};
+    QStringList families { designed, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+        QStringLiteral("DejaVu Sans") };
     families += japaneseFamilies();
     QFont font;
     font.setFamilies(families);

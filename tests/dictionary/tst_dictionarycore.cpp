@@ -156,7 +156,7 @@ void TestDictionaryCore::unchangedReplies_data()
 void TestDictionaryCore::unchangedReplies()
 {
     QFETCH(QString, reply);
-    for (const BrowseEnd end : {BrowseEnd::First, BrowseEnd::Last})
+    for (const BrowseEnd end : { BrowseEnd::First, BrowseEnd::Last })
         QCOMPARE(readRecordReply(reply, end, m_count).kind, RecordReply::Kind::Unchanged);
 }
 
@@ -198,15 +198,17 @@ void TestDictionaryCore::soundFile_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<bool>("exists");
 
-    QTest::newRow("present") << QStringList{u"warui.wav"_s} << u" warui  "_s << true;
-    QTest::newRow("missing") << QStringList{u"yasui.wav"_s} << u"warui"_s << false;
-    QTest::newRow("star is no wildcard") << QStringList{u"warui.wav"_s} << u"*"_s << false;
-    QTest::newRow("star file itself") << QStringList{u"*.wav"_s} << u"*"_s << true;
-    QTest::newRow("question mark is no wildcard") << QStringList{u"warui.wav"_s} << u"waru?"_s << false;
-    QTest::newRow("path separator") << QStringList{u"peaceful.wav"_s} << u"cheap/peaceful"_s << false;
-    QTest::newRow("parent folder") << QStringList{} << u"../warui"_s << false;
-    QTest::newRow("nothing shown yet") << QStringList{u"warui.wav"_s} << QString() << false;
-    QTest::newRow("folder is no file") << QStringList{u"warui.wav/"_s} << u"warui"_s << false;
+    QTest::newRow("present") << QStringList { u"warui.wav"_s } << u" warui  "_s << true;
+    QTest::newRow("missing") << QStringList { u"yasui.wav"_s } << u"warui"_s << false;
+    QTest::newRow("star is no wildcard") << QStringList { u"warui.wav"_s } << u"*"_s << false;
+    QTest::newRow("star file itself") << QStringList { u"*.wav"_s } << u"*"_s << true;
+    QTest::newRow("question mark is no wildcard")
+        << QStringList { u"warui.wav"_s } << u"waru?"_s << false;
+    QTest::newRow("path separator")
+        << QStringList { u"peaceful.wav"_s } << u"cheap/peaceful"_s << false;
+    QTest::newRow("parent folder") << QStringList {} << u"../warui"_s << false;
+    QTest::newRow("nothing shown yet") << QStringList { u"warui.wav"_s } << QString() << false;
+    QTest::newRow("folder is no file") << QStringList { u"warui.wav/"_s } << u"warui"_s << false;
 }
 
 void TestDictionaryCore::soundFile()

@@ -1,6 +1,5 @@
 #include "../support/dialogdriver.h"
 #include "../support/guitest.h"
-
 #include "app/apptitle.h"
 #include "app/startup.h"
 #include "dictionary/form1.h"
@@ -12,13 +11,13 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -28,8 +27,8 @@ using guitest::child;
 
 namespace {
 
-const QStringList RecordLabels = {u"Label1"_s, u"Label2"_s, u"Label3"_s, u"Label11"_s,
-                                  u"Label13"_s, u"Label15"_s, u"Label18"_s};
+const QStringList RecordLabels = { u"Label1"_s, u"Label2"_s, u"Label3"_s, u"Label11"_s,
+    u"Label13"_s, u"Label15"_s, u"Label18"_s };
 
 struct Shown
 {
@@ -83,7 +82,10 @@ private Q_SLOTS:
 
 private:
     QLabel *label(const QString &name) const { return child<QLabel>(m_window.get(), name); }
-    QPushButton *button(const QString &name) const { return child<QPushButton>(m_window.get(), name); }
+    QPushButton *button(const QString &name) const
+    {
+        return child<QPushButton>(m_window.get(), name);
+    }
     QLineEdit *text1() const { return child<QLineEdit>(m_window.get(), u"Text1"_s); }
     Form1 *form() const { return qobject_cast<Form1 *>(m_window.get()); }
     void search(const QString &typed);
@@ -120,9 +122,9 @@ void TestForm1::search(const QString &typed)
 
 Shown TestForm1::shown() const
 {
-    return {text1()->text(),        label(u"Label1"_s)->text(),  label(u"Label2"_s)->text(),
-            label(u"Label3"_s)->text(), label(u"Label11"_s)->text(), label(u"Label13"_s)->text(),
-            label(u"Label15"_s)->text(), label(u"Label18"_s)->text()};
+    return { text1()->text(), label(u"Label1"_s)->text(), label(u"Label2"_s)->text(),
+        label(u"Label3"_s)->text(), label(u"Label11"_s)->text(), label(u"Label13"_s)->text(),
+        label(u"Label15"_s)->text(), label(u"Label18"_s)->text() };
 }
 
 // Through the first-record prompt, which stores the reply plus one.
@@ -164,15 +166,15 @@ void TestForm1::startupState()
     QVERIFY(menuHelp);
     QCOMPARE(menuHelp->text(), u"Help"_s);
 
-    for (const char *name : {"Command3", "Command9"})
+    for (const char *name : { "Command3", "Command9" })
         QVERIFY2(button(QString::fromLatin1(name))->isHidden(), name);
-    for (const char *name : {"Label2", "Label3", "Label11", "Label12", "Label13"})
+    for (const char *name : { "Label2", "Label3", "Label11", "Label12", "Label13" })
         QVERIFY2(label(QString::fromLatin1(name))->isHidden(), name);
-    for (const char *name : {"Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10",
-                             "Label14", "Label15", "Label1", "Label16", "Label17", "Label18"})
+    for (const char *name : { "Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10",
+             "Label14", "Label15", "Label1", "Label16", "Label17", "Label18" })
         QVERIFY2(label(QString::fromLatin1(name))->isVisible(), name);
-    for (const char *name : {"Command1", "Command2", "Command4", "Command5", "Command6",
-                             "Command7", "Command8", "Command10"})
+    for (const char *name : { "Command1", "Command2", "Command4", "Command5", "Command6",
+             "Command7", "Command8", "Command10" })
         QVERIFY2(button(QString::fromLatin1(name))->isVisible(), name);
 
     QVERIFY(text1()->text().isEmpty());
@@ -227,7 +229,8 @@ void TestForm1::layout_data()
     row("Label12", "The word in Indonesian:", 240, 5640, 1815, 375);
     row("Label13", "", 2280, 5640, 2655, 375);
     row("Command1", "Exit", 5400, 5640, 1335, 615);
-    row("Label16", "NOTE: ( ) on kunyomi indicates intransitif verb/jidoushi", 240, 6240, 4695, 255);
+    row("Label16", "NOTE: ( ) on kunyomi indicates intransitif verb/jidoushi", 240, 6240, 4695,
+        255);
 }
 
 void TestForm1::layout()
@@ -239,7 +242,8 @@ void TestForm1::layout()
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget(), form()->centralWidget());
     const auto px = [](int t) { return int(std::lround(t / 15.0)); };
-    QCOMPARE(widget->geometry(), QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
+    QCOMPARE(widget->geometry(),
+        QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
     if (caption.isEmpty())
         return;
     if (auto *asLabel = qobject_cast<QLabel *>(widget))
@@ -250,7 +254,7 @@ void TestForm1::layout()
 
 void TestForm1::fonts()
 {
-    for (const char *name : {"Text1", "Label1", "Label2", "Label3", "Label11", "Label13"}) {
+    for (const char *name : { "Text1", "Label1", "Label2", "Label3", "Label11", "Label13" }) {
         auto *widget = child<QWidget>(m_window.get(), QString::fromLatin1(name));
         QCOMPARE(widget->font().families().value(0), u"ＭＳ Ｐゴシック"_s);
         // On Linux the chain settles on the metric twin, never on a face without kanji.
@@ -273,8 +277,9 @@ void TestForm1::captionsFitTheirControls()
             continue;
         const bool wraps = each->wordWrap();
         const QFontMetrics metrics(each->font());
-        const bool fits = wraps ? guitest::fitsWrapped(each->font(), each->text(), each->contentsRect())
-                                : metrics.horizontalAdvance(each->text()) <= each->width()
+        const bool fits = wraps
+            ? guitest::fitsWrapped(each->font(), each->text(), each->contentsRect())
+            : metrics.horizontalAdvance(each->text()) <= each->width()
                 && metrics.height() <= each->height();
         QVERIFY2(fits, qPrintable(each->objectName()));
     }
@@ -282,14 +287,15 @@ void TestForm1::captionsFitTheirControls()
     QCOMPARE(buttons.size(), 10);
     for (ui::WrappingButton *each : buttons)
         QVERIFY2(guitest::fitsWrapped(each->font(), each->text(), each->captionRect()),
-                 qPrintable(each->objectName()));
+            qPrintable(each->objectName()));
 }
 
 void TestForm1::detailsButtonCaptionTakesThreeLines()
 {
     auto *details = child<ui::WrappingButton>(m_window.get(), u"Command4"_s);
     QCOMPARE(details->size(), QSize(89, 57));
-    QCOMPARE(guitest::wrappedLines(details->font(), details->text(), details->captionRect().width()), 3);
+    QCOMPARE(
+        guitest::wrappedLines(details->font(), details->text(), details->captionRect().width()), 3);
 }
 
 void TestForm1::labelTextReadableOnBackground()
@@ -319,9 +325,9 @@ void TestForm1::tabOrderAndFocus()
             order << widget->objectName();
         widget = widget->nextInFocusChain();
     } while (widget != button(u"Command1"_s));
-    QCOMPARE(order, (QStringList{u"Command1"_s, u"Command2"_s, u"Text1"_s, u"Command4"_s,
-                                 u"Command5"_s, u"Command6"_s, u"Command7"_s, u"Command8"_s,
-                                 u"Command10"_s}));
+    QCOMPARE(order,
+        (QStringList { u"Command1"_s, u"Command2"_s, u"Text1"_s, u"Command4"_s, u"Command5"_s,
+            u"Command6"_s, u"Command7"_s, u"Command8"_s, u"Command10"_s }));
     for (QLabel *each : m_window->findChildren<QLabel *>())
         QCOMPARE(each->focusPolicy(), Qt::NoFocus);
 }
@@ -337,12 +343,15 @@ void TestForm1::searchFinds_data()
     QTest::newRow("bad") << false << u"bad"_s << 1 << u"bad"_s << u"warui"_s;
     QTest::newRow("capitals and spaces") << false << u"  BaD  "_s << 1 << u"bad"_s << u"warui"_s;
     QTest::newRow("sound is record 19") << false << u"sound"_s << 19 << u"sound"_s << u"ne"_s;
-    QTest::newRow("bright is record 182") << false << u"bright"_s << 182 << u"bright"_s << u"akarui"_s;
+    QTest::newRow("bright is record 182")
+        << false << u"bright"_s << 182 << u"bright"_s << u"akarui"_s;
     QTest::newRow("i is record 74") << false << u"i"_s << 74 << u"I"_s << u"watakushi"_s;
-    QTest::newRow("chinese; fellow") << false << u"chinese; fellow"_s << 32 << u"Chinese; fellow"_s << u"*"_s;
+    QTest::newRow("chinese; fellow")
+        << false << u"chinese; fellow"_s << 32 << u"Chinese; fellow"_s << u"*"_s;
     QTest::newRow("peaceful") << false << u"peaceful"_s << 4 << u"peaceful"_s << u"yasui"_s;
     QTest::newRow("star in English") << false << u"*"_s << 3 << u"*"_s << u"warui"_s;
-    QTest::newRow("day; sun is the last row") << false << u"day; sun"_s << 320 << u"day; sun"_s << u"ひ"_s;
+    QTest::newRow("day; sun is the last row")
+        << false << u"day; sun"_s << 320 << u"day; sun"_s << u"ひ"_s;
     QTest::newRow("kunyomi warui") << true << u"warui"_s << 1 << u"warui"_s << u"bad"_s;
     QTest::newRow("star in kunyomi") << true << u"*"_s << 5 << u"*"_s << u"from"_s;
     QTest::newRow("kunyomi capitals") << true << u" HANASU"_s << 319 << u"hanasu"_s << u"talk"_s;
@@ -411,7 +420,7 @@ void TestForm1::searchFillsHiddenLabelsWithoutShowing()
 {
     search(u"bad"_s);
     QCOMPARE(label(u"Label2"_s)->text(), u"warui"_s);
-    for (const char *name : {"Label2", "Label3", "Label11", "Label12", "Label13"})
+    for (const char *name : { "Label2", "Label3", "Label11", "Label12", "Label13" })
         QVERIFY2(label(QString::fromLatin1(name))->isHidden(), name);
     QCOMPARE(label(u"Label7"_s)->text(), u"The Kunyomi:"_s);
 }
@@ -454,7 +463,7 @@ void TestForm1::japaneseToEnglishShowsLabel2()
 
 void TestForm1::directionKeepsCurrentRecord()
 {
-    for (const char *direction : {"Command5", "Command6"}) {
+    for (const char *direction : { "Command5", "Command6" }) {
         search(u"drink"_s);
         QCOMPARE(form()->currentRecord(), qint16(10));
         button(QString::fromLatin1(direction))->click();
@@ -512,28 +521,29 @@ void TestForm1::browseUsesEnglishLayout()
 
 void TestForm1::browsePrompts_data()
 {
-    QTest::addColumn<int>("start");     // current record before the click
+    QTest::addColumn<int>("start"); // current record before the click
     QTest::addColumn<QString>("clicked");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<QString>("reply");
     QTest::addColumn<int>("stored");
-    QTest::addColumn<QString>("next");  // the button pressed afterwards
+    QTest::addColumn<QString>("next"); // the button pressed afterwards
     QTest::addColumn<QString>("nextShows");
 
-    const QString first = u"Sorry, This is the first record. Enter the record number (1 to 320) !"_s;
+    const QString first
+        = u"Sorry, This is the first record. Enter the record number (1 to 320) !"_s;
     const QString last = u"Sorry, This is the last record. Enter the record number (1 to 320) !"_s;
-    QTest::newRow("first prompt at start, reply 5") << 0 << u"Command8"_s << first << u"5"_s << 6
-                                                    << u"Command8"_s << u" 5"_s;
-    QTest::newRow("first prompt at record 1, reply 5, up") << 1 << u"Command8"_s << first << u"5"_s << 6
-                                                           << u"Command7"_s << u" 7"_s;
-    QTest::newRow("last prompt, reply 5, up") << 320 << u"Command7"_s << last << u"5"_s << 5
-                                              << u"Command7"_s << u" 6"_s;
-    QTest::newRow("last prompt, reply 5, down") << 320 << u"Command7"_s << last << u"5"_s << 5
-                                                << u"Command8"_s << u" 4"_s;
-    QTest::newRow("last prompt, half to even") << 320 << u"Command7"_s << last << u" 2.5 "_s << 2
-                                               << u"Command7"_s << u" 3"_s;
-    QTest::newRow("first prompt, reply 320 gives 321") << 1 << u"Command8"_s << first << u"320"_s << 321
-                                                       << u"Command8"_s << u" 320"_s;
+    QTest::newRow("first prompt at start, reply 5")
+        << 0 << u"Command8"_s << first << u"5"_s << 6 << u"Command8"_s << u" 5"_s;
+    QTest::newRow("first prompt at record 1, reply 5, up")
+        << 1 << u"Command8"_s << first << u"5"_s << 6 << u"Command7"_s << u" 7"_s;
+    QTest::newRow("last prompt, reply 5, up")
+        << 320 << u"Command7"_s << last << u"5"_s << 5 << u"Command7"_s << u" 6"_s;
+    QTest::newRow("last prompt, reply 5, down")
+        << 320 << u"Command7"_s << last << u"5"_s << 5 << u"Command8"_s << u" 4"_s;
+    QTest::newRow("last prompt, half to even")
+        << 320 << u"Command7"_s << last << u" 2.5 "_s << 2 << u"Command7"_s << u" 3"_s;
+    QTest::newRow("first prompt, reply 320 gives 321")
+        << 1 << u"Command8"_s << first << u"320"_s << 321 << u"Command8"_s << u" 320"_s;
 }
 
 void TestForm1::browsePrompts()
@@ -571,7 +581,7 @@ void TestForm1::browseBadRepliesChangeNothing_data()
     QTest::addColumn<QString>("reply");
     QTest::addColumn<bool>("told");
 
-    for (const char *end : {"Command7", "Command8"}) {
+    for (const char *end : { "Command7", "Command8" }) {
         const QString name = QString::fromLatin1(end);
         const auto row = [&](const char *what, bool cancel, const QString &reply, bool told) {
             QTest::addRow("%s: %s", end, what) << name << cancel << reply << told;
@@ -619,11 +629,11 @@ void TestForm1::browseBadRepliesChangeNothing()
 void TestForm1::detailsToggle()
 {
     button(u"Command4"_s)->click();
-    for (const char *name : {"Label2", "Label3", "Label11"})
+    for (const char *name : { "Label2", "Label3", "Label11" })
         QVERIFY2(label(QString::fromLatin1(name))->isVisible(), name);
     QCOMPARE(form()->detailsShown(), qint16(-1));
     button(u"Command4"_s)->click();
-    for (const char *name : {"Label2", "Label3", "Label11"})
+    for (const char *name : { "Label2", "Label3", "Label11" })
         QVERIFY2(label(QString::fromLatin1(name))->isHidden(), name);
     QCOMPARE(form()->detailsShown(), qint16(0));
 }
@@ -633,10 +643,10 @@ void TestForm1::detailsToggleAfterJapaneseToEnglish()
     button(u"Command6"_s)->click();
     button(u"Command4"_s)->click();
     QCOMPARE(form()->detailsShown(), qint16(-1));
-    for (const char *name : {"Label2", "Label3", "Label11"})
+    for (const char *name : { "Label2", "Label3", "Label11" })
         QVERIFY2(label(QString::fromLatin1(name))->isVisible(), name);
     button(u"Command4"_s)->click();
-    for (const char *name : {"Label2", "Label3", "Label11"})
+    for (const char *name : { "Label2", "Label3", "Label11" })
         QVERIFY2(label(QString::fromLatin1(name))->isHidden(), name);
 }
 
@@ -656,8 +666,8 @@ void TestForm1::indonesianToggle()
 
 void TestForm1::soundCheck_data()
 {
-    QTest::addColumn<QString>("word");     // searched first; empty: nothing shown
-    QTest::addColumn<QString>("file");     // present in the working folder
+    QTest::addColumn<QString>("word"); // searched first; empty: nothing shown
+    QTest::addColumn<QString>("file"); // present in the working folder
     QTest::addColumn<bool>("told");
 
     QTest::newRow("present") << u"bad"_s << u"warui.wav"_s << false;
@@ -708,12 +718,12 @@ void TestForm1::help()
     QCOMPARE(driver.seen().first().title, applicationTitle());
     QCOMPARE(driver.seen().first().buttons, 1);
     QCOMPARE(driver.seen().first().text,
-             u"Do you know that the most frequently used kanji (1945) consist of: (A) 152 basic "
-             "form (single unit) Kanji (B) 483 Semantic compound Kanji (kanji with similar meaning "
-             "based on its classifiers/parts), (C) 1310 Phonetic compound Kanji (Kanji with "
-             "same/similar pronounciation based on its left/right/up/down part or bushu)? By "
-             "remembering the onyomi reading of Phonetic compound Kanji, you can easily guess the "
-             "pronounciation of almost 67 % of them!"_s);
+        u"Do you know that the most frequently used kanji (1945) consist of: (A) 152 basic "
+        "form (single unit) Kanji (B) 483 Semantic compound Kanji (kanji with similar meaning "
+        "based on its classifiers/parts), (C) 1310 Phonetic compound Kanji (Kanji with "
+        "same/similar pronounciation based on its left/right/up/down part or bushu)? By "
+        "remembering the onyomi reading of Phonetic compound Kanji, you can easily guess the "
+        "pronounciation of almost 67 % of them!"_s);
 }
 
 void TestForm1::exitHidesAndQuits()

@@ -9,12 +9,12 @@ namespace {
 
 QStringList toList(const FormTexts &texts)
 {
-    return {texts.begin(), texts.end()};
+    return { texts.begin(), texts.end() };
 }
 
 FormTicks only(VerbForm form)
 {
-    FormTicks ticks{};
+    FormTicks ticks {};
     ticks[static_cast<std::size_t>(form)] = true;
     return ticks;
 }
@@ -51,33 +51,55 @@ void TestConjugator::allForms_data()
     const auto row = [](const char *name, const QString &typed, const QString &forms) {
         QTest::newRow(name) << typed << forms.split(u' ');
     };
-    row("vowel-stem eru: taberu", u"taberu"_s, u"taberu tabemasu tabeta tabete tabero tabereba tabeyou tabenai taberareru tabesaseru"_s);
-    row("vowel-stem iru: miru", u"miru"_s, u"miru mimasu mita mite miro mireba miyou minai mirareru misaseru"_s);
-    row("listed eru: kaeru", u"kaeru"_s, u"kaeru kaerimasu kaetta kaette kaere kaereba kaerou kaeranai kaerareru kaeraseru"_s);
-    row("listed iru: hairu", u"hairu"_s, u"hairu hairimasu haitta haitte haire haireba hairou hairanai hairareru hairaseru"_s);
-    row("other ru: toru", u"toru"_s, u"toru torimasu totta totte tore toreba torou toranai torareru toraseru"_s);
-    row("vowel-u: kau", u"kau"_s, u"kau kaimasu katta katte kae kaeba kaou kawanai kawareru kawaseru"_s);
-    row("ku: kaku", u"kaku"_s, u"kaku kakimasu kaita kaite kake kakeba kakou kakanai kakareru kakaseru"_s);
-    row("gu: oyogu", u"oyogu"_s, u"oyogu oyogimasu oyoida oyoide oyoge oyogeba oyogou oyoganai oyogareru oyogaseru"_s);
-    row("su: hanasu", u"hanasu"_s, u"hanasu hanashimasu hanashita hanashite hanase hanaseba hanasou hanasanai hanasareru hanasaseru"_s);
-    row("tsu: matsu", u"matsu"_s, u"matsu machimasu matta matte mate mateba matou matanai matareru mataseru"_s);
-    row("nu: shinu", u"shinu"_s, u"shinu shinimasu shinda shinde shine shineba shinou shinanai shinareru shinaseru"_s);
-    row("bu: asobu", u"asobu"_s, u"asobu asobimasu asonda asonde asobe asobeba asobou asobanai asobareru asobaseru"_s);
-    row("mu: yomu", u"yomu"_s, u"yomu yomimasu yonda yonde yome yomeba yomou yomanai yomareru yomaseru"_s);
-    row("irregular kuru", u"kuru"_s, u"kuru kimasu kita kite koi kureba koyou konai korareru kosaseru"_s);
-    row("irregular suru", u"suru"_s, u"suru shimasu shita shite shiro sureba shiyou shinai sareru saseru"_s);
-    row("capitals and spaces", u"  Taberu "_s, u"taberu tabemasu tabeta tabete tabero tabereba tabeyou tabenai taberareru tabesaseru"_s);
-    row("suru inside a word is regular", u"benkyousuru"_s, u"benkyousuru benkyousurimasu benkyousutta benkyousutte benkyousure benkyousureba benkyousurou benkyousuranai benkyousurareru benkyousuraseru"_s);
-    row("listed kiru", u"kiru"_s, u"kiru kirimasu kitta kitte kire kireba kirou kiranai kirareru kiraseru"_s);
-    row("okiru is vowel-stem", u"okiru"_s, u"okiru okimasu okita okite okiro okireba okiyou okinai okirareru okisaseru"_s);
+    row("vowel-stem eru: taberu", u"taberu"_s,
+        u"taberu tabemasu tabeta tabete tabero tabereba tabeyou tabenai taberareru tabesaseru"_s);
+    row("vowel-stem iru: miru", u"miru"_s,
+        u"miru mimasu mita mite miro mireba miyou minai mirareru misaseru"_s);
+    row("listed eru: kaeru", u"kaeru"_s,
+        u"kaeru kaerimasu kaetta kaette kaere kaereba kaerou kaeranai kaerareru kaeraseru"_s);
+    row("listed iru: hairu", u"hairu"_s,
+        u"hairu hairimasu haitta haitte haire haireba hairou hairanai hairareru hairaseru"_s);
+    row("other ru: toru", u"toru"_s,
+        u"toru torimasu totta totte tore toreba torou toranai torareru toraseru"_s);
+    row("vowel-u: kau", u"kau"_s,
+        u"kau kaimasu katta katte kae kaeba kaou kawanai kawareru kawaseru"_s);
+    row("ku: kaku", u"kaku"_s,
+        u"kaku kakimasu kaita kaite kake kakeba kakou kakanai kakareru kakaseru"_s);
+    row("gu: oyogu", u"oyogu"_s,
+        u"oyogu oyogimasu oyoida oyoide oyoge oyogeba oyogou oyoganai oyogareru oyogaseru"_s);
+    row("su: hanasu", u"hanasu"_s,
+        u"hanasu hanashimasu hanashita hanashite hanase hanaseba hanasou hanasanai hanasareru hanasaseru"_s);
+    row("tsu: matsu", u"matsu"_s,
+        u"matsu machimasu matta matte mate mateba matou matanai matareru mataseru"_s);
+    row("nu: shinu", u"shinu"_s,
+        u"shinu shinimasu shinda shinde shine shineba shinou shinanai shinareru shinaseru"_s);
+    row("bu: asobu", u"asobu"_s,
+        u"asobu asobimasu asonda asonde asobe asobeba asobou asobanai asobareru asobaseru"_s);
+    row("mu: yomu", u"yomu"_s,
+        u"yomu yomimasu yonda yonde yome yomeba yomou yomanai yomareru yomaseru"_s);
+    row("irregular kuru", u"kuru"_s,
+        u"kuru kimasu kita kite koi kureba koyou konai korareru kosaseru"_s);
+    row("irregular suru", u"suru"_s,
+        u"suru shimasu shita shite shiro sureba shiyou shinai sareru saseru"_s);
+    row("capitals and spaces", u"  Taberu "_s,
+        u"taberu tabemasu tabeta tabete tabero tabereba tabeyou tabenai taberareru tabesaseru"_s);
+    row("suru inside a word is regular", u"benkyousuru"_s,
+        u"benkyousuru benkyousurimasu benkyousutta benkyousutte benkyousure benkyousureba benkyousurou benkyousuranai benkyousurareru benkyousuraseru"_s);
+    row("listed kiru", u"kiru"_s,
+        u"kiru kirimasu kitta kitte kire kireba kirou kiranai kirareru kiraseru"_s);
+    row("okiru is vowel-stem", u"okiru"_s,
+        u"okiru okimasu okita okite okiro okireba okiyou okinai okirareru okisaseru"_s);
     row("two letters: au", u"au"_s, u"au aimasu atta atte ae aeba aou awanai awareru awaseru"_s);
     row("two letters: su", u"su"_s, u"su shimasu shita shite se seba sou sanai sareru saseru"_s);
     row("tsu alone", u"tsu"_s, u"tsu chimasu tta tte te teba tou tanai tareru taseru"_s);
-    row("the kuru marker typed", u"kir"_s, u"kir kimasu ktta ktte koi kureba koyou konai korareru kosaseru"_s);
+    row("the kuru marker typed", u"kir"_s,
+        u"kir kimasu ktta ktte koi kureba koyou konai korareru kosaseru"_s);
     // Two common verbs the final-letter rules would teach wrongly.
-    row("iku takes itta and itte", u"iku"_s, u"iku ikimasu itta itte ike ikeba ikou ikanai ikareru ikaseru"_s);
+    row("iku takes itta and itte", u"iku"_s,
+        u"iku ikimasu itta itte ike ikeba ikou ikanai ikareru ikaseru"_s);
     row("aru takes nai", u"aru"_s, u"aru arimasu atta atte are areba arou nai arareru araseru"_s);
-    row("only whole iku is special", u"aruku"_s, u"aruku arukimasu aruita aruite aruke arukeba arukou arukanai arukareru arukaseru"_s);
+    row("only whole iku is special", u"aruku"_s,
+        u"aruku arukimasu aruita aruite aruke arukeba arukou arukanai arukareru arukaseru"_s);
 }
 
 void TestConjugator::allForms()
@@ -94,7 +116,8 @@ void TestConjugator::singleTickGivesTheSameForm_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("kuru ta alone") << u"kuru"_s << int(VerbForm::Ta) << u"kita"_s;
     QTest::newRow("matsu imperative alone") << u"matsu"_s << int(VerbForm::Imperative) << u"mate"_s;
-    QTest::newRow("kaeru imperative alone") << u"kaeru"_s << int(VerbForm::Imperative) << u"kaere"_s;
+    QTest::newRow("kaeru imperative alone")
+        << u"kaeru"_s << int(VerbForm::Imperative) << u"kaere"_s;
     QTest::newRow("kau passive alone") << u"kau"_s << int(VerbForm::Passive) << u"kawareru"_s;
     QTest::newRow("kaeru masu alone") << u"kaeru"_s << int(VerbForm::Masu) << u"kaerimasu"_s;
     QTest::newRow("iku te alone") << u"iku"_s << int(VerbForm::Te) << u"itte"_s;
@@ -126,8 +149,8 @@ void TestConjugator::tooShortForACut_data()
     QTest::newRow("empty") << QString() << QStringList(10, QString());
     QTest::newRow("spaces only") << u"   "_s << QStringList(10, QString());
     QTest::newRow("one letter") << u"a"_s
-                                << QStringList{u"a"_s, u"imasu"_s, {}, {}, u"e"_s, u"eba"_s,
-                                               u"ou"_s, u"anai"_s, u"areru"_s, u"aseru"_s};
+                                << QStringList { u"a"_s, u"imasu"_s, {}, {}, u"e"_s, u"eba"_s,
+                                       u"ou"_s, u"anai"_s, u"areru"_s, u"aseru"_s };
 }
 
 void TestConjugator::tooShortForACut()

@@ -36,21 +36,21 @@ void TestExpressionCore::layout_data()
     QTest::addColumn<bool>("truncated");
 
     const QString sixty(60, u'日');
-    QTest::newRow("empty") << QString() << QStringList{} << false;
-    QTest::newRow("kanji and kana") << u"悪い"_s << QStringList{u"悪"_s, u"い"_s} << false;
-    QTest::newRow("line feed counts as CR LF") << u"a\nb"_s
-                                               << QStringList{u"a"_s, u"\r"_s, u"\n"_s, u"b"_s} << false;
-    QTest::newRow("CR LF stays CR LF") << u"a\r\nb"_s
-                                       << QStringList{u"a"_s, u"\r"_s, u"\n"_s, u"b"_s} << false;
-    QTest::newRow("surrogate pair is one character") << u"𠮷野"_s
-                                                     << QStringList{u"𠮷"_s, u"野"_s} << false;
+    QTest::newRow("empty") << QString() << QStringList {} << false;
+    QTest::newRow("kanji and kana") << u"悪い"_s << QStringList { u"悪"_s, u"い"_s } << false;
+    QTest::newRow("line feed counts as CR LF")
+        << u"a\nb"_s << QStringList { u"a"_s, u"\r"_s, u"\n"_s, u"b"_s } << false;
+    QTest::newRow("CR LF stays CR LF")
+        << u"a\r\nb"_s << QStringList { u"a"_s, u"\r"_s, u"\n"_s, u"b"_s } << false;
+    QTest::newRow("surrogate pair is one character")
+        << u"𠮷野"_s << QStringList { u"𠮷"_s, u"野"_s } << false;
     QTest::newRow("lone high surrogate") << QString(QChar(0xD842)) + u"a"_s
-                                         << QStringList{QString(QChar(0xD842)), u"a"_s} << false;
+                                         << QStringList { QString(QChar(0xD842)), u"a"_s } << false;
     QTest::newRow("exactly sixty") << sixty << QStringList(60, u"日"_s) << false;
     QTest::newRow("sixty-one") << sixty + u"x"_s << QStringList(60, u"日"_s) << true;
-    QTest::newRow("line break over the limit") << QString(59, u'日') + u"\n"_s
-                                               << QStringList(59, u"日"_s) + QStringList{u"\r"_s}
-                                               << true;
+    QTest::newRow("line break over the limit")
+        << QString(59, u'日') + u"\n"_s << QStringList(59, u"日"_s) + QStringList { u"\r"_s }
+        << true;
     QTest::newRow("sixty pairs") << QString(60, u'x').replace(u"x"_s, u"𠮷"_s)
                                  << QStringList(60, u"𠮷"_s) << false;
 }

@@ -1,6 +1,5 @@
 #include "../support/dialogdriver.h"
 #include "../support/guitest.h"
-
 #include "app/apptitle.h"
 #include "app/startup.h"
 #include "dictionary/form1.h"
@@ -152,26 +151,28 @@ void TestForm2::layout_data()
     const auto row = [](const QString &name, const QString &caption, QRect twips, bool inFrame) {
         QTest::newRow(qPrintable(name)) << name << caption << twips << inFrame;
     };
-    row(u"Label3"_s, u"Enter any kanji expression (on Japanese O/S only):"_s, {120, 120, 4575, 375}, false);
-    row(u"Command3"_s, u"or Paste from other source"_s, {4680, 0, 1332, 492}, false);
-    row(u"Label4"_s, u"On, kun, meaning:"_s, {6120, 120, 1815, 255}, false);
-    row(u"Label1"_s, QString(), {6120, 360, 1935, 975}, false);
-    row(u"Text1"_s, QString(), {240, 480, 5775, 855}, false);
-    row(u"Command1"_s, u"RUN and click on any kanji below:"_s, {240, 1560, 3615, 375}, false);
-    row(u"Command5"_s, u"Back to Main"_s, {4680, 1560, 1332, 372}, false);
-    row(u"Label15"_s, u"Enter any verb in romaji:"_s, {120, 4080, 1215, 375}, false);
-    row(u"Text2"_s, QString(), {1440, 4080, 1215, 375}, false);
-    row(u"Command4"_s, u"RUN"_s, {1440, 4680, 1215, 375}, false);
-    row(u"Frame1"_s, u"Select one or more:"_s, {2880, 4080, 3615, 3135}, false);
-    const QStringList captions = {u"dictionary-form:"_s, u"masu-form:"_s, u"ta-form:"_s, u"te-form:"_s,
-                                  u"Imperative form:"_s, u"Conditional-form:"_s, u"Volitional form:"_s,
-                                  u"nai-form:"_s, u"Passive-form:"_s, u"Causative-form:"_s};
-    const int tops[] = {360, 720, 960, 1200, 1440, 1680, 1920, 2160, 2400, 2640};
-    const int widths[] = {1575, 1335, 1095, 1215, 1815, 1815, 1455, 1335, 1695, 1695};
+    row(u"Label3"_s, u"Enter any kanji expression (on Japanese O/S only):"_s,
+        { 120, 120, 4575, 375 }, false);
+    row(u"Command3"_s, u"or Paste from other source"_s, { 4680, 0, 1332, 492 }, false);
+    row(u"Label4"_s, u"On, kun, meaning:"_s, { 6120, 120, 1815, 255 }, false);
+    row(u"Label1"_s, QString(), { 6120, 360, 1935, 975 }, false);
+    row(u"Text1"_s, QString(), { 240, 480, 5775, 855 }, false);
+    row(u"Command1"_s, u"RUN and click on any kanji below:"_s, { 240, 1560, 3615, 375 }, false);
+    row(u"Command5"_s, u"Back to Main"_s, { 4680, 1560, 1332, 372 }, false);
+    row(u"Label15"_s, u"Enter any verb in romaji:"_s, { 120, 4080, 1215, 375 }, false);
+    row(u"Text2"_s, QString(), { 1440, 4080, 1215, 375 }, false);
+    row(u"Command4"_s, u"RUN"_s, { 1440, 4680, 1215, 375 }, false);
+    row(u"Frame1"_s, u"Select one or more:"_s, { 2880, 4080, 3615, 3135 }, false);
+    const QStringList captions = { u"dictionary-form:"_s, u"masu-form:"_s, u"ta-form:"_s,
+        u"te-form:"_s, u"Imperative form:"_s, u"Conditional-form:"_s, u"Volitional form:"_s,
+        u"nai-form:"_s, u"Passive-form:"_s, u"Causative-form:"_s };
+    const int tops[] = { 360, 720, 960, 1200, 1440, 1680, 1920, 2160, 2400, 2640 };
+    const int widths[] = { 1575, 1335, 1095, 1215, 1815, 1815, 1455, 1335, 1695, 1695 };
     for (int i = 0; i < 10; ++i) {
-        row(u"Check%1"_s.arg(i + 1), captions.at(i), {120, tops[i], widths[i], 255}, true);
+        row(u"Check%1"_s.arg(i + 1), captions.at(i), { 120, tops[i], widths[i], 255 }, true);
         const bool tall = i < 2;
-        row(u"Label%1"_s.arg(i + 5), QString(), {2040, tops[i], tall ? 1215 : 1212, tall ? 255 : 252}, true);
+        row(u"Label%1"_s.arg(i + 5), QString(),
+            { 2040, tops[i], tall ? 1215 : 1212, tall ? 255 : 252 }, true);
     }
 }
 
@@ -186,7 +187,8 @@ void TestForm2::layout()
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget(), inFrame ? child<QWidget>(m_form2, u"Frame1"_s) : m_form2);
     const auto px = [](int t) { return int(std::lround(t / 15.0)); };
-    QCOMPARE(widget->geometry(), QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
+    QCOMPARE(widget->geometry(),
+        QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
     if (auto *asLabel = qobject_cast<QLabel *>(widget))
         QCOMPARE(asLabel->text(), caption);
     else if (auto *asButton = qobject_cast<QAbstractButton *>(widget))
@@ -198,12 +200,14 @@ void TestForm2::layout()
 void TestForm2::grid()
 {
     QVERIFY(open());
-    const int tops[] = {2160, 2760, 3240, 3720};
-    const int lefts[] = {240, 720, 1200, 1680, 2160, 2520, 3000, 3480, 3960, 4440, 4920, 5400, 5880, 6360, 6720};
+    const int tops[] = { 2160, 2760, 3240, 3720 };
+    const int lefts[] = { 240, 720, 1200, 1680, 2160, 2520, 3000, 3480, 3960, 4440, 4920, 5400,
+        5880, 6360, 6720 };
     const auto px = [](int t) { return int(std::lround(t / 15.0)); };
     for (int i = 0; i < 60; ++i) {
         const int column = i % 15;
-        const QRect expected(px(lefts[column]), px(tops[i / 15]), px(column == 13 ? 255 : 375), px(255));
+        const QRect expected(
+            px(lefts[column]), px(tops[i / 15]), px(column == 13 ? 255 : 375), px(255));
         QCOMPARE(cell(i)->geometry(), expected);
         QVERIFY(QFontMetrics(cell(i)->font()).inFont(QChar(u'語')));
     }
@@ -215,11 +219,11 @@ void TestForm2::captionsFitTheirControls()
     for (QLabel *each : m_form2->findChildren<QLabel *>()) {
         if (!each->text().isEmpty())
             QVERIFY2(guitest::fitsWrapped(each->font(), each->text(), each->contentsRect()),
-                     qPrintable(each->objectName()));
+                qPrintable(each->objectName()));
     }
     for (ui::WrappingButton *each : m_form2->findChildren<ui::WrappingButton *>())
         QVERIFY2(guitest::fitsWrapped(each->font(), each->text(), each->captionRect()),
-                 qPrintable(each->objectName()));
+            qPrintable(each->objectName()));
     for (QCheckBox *each : m_form2->findChildren<QCheckBox *>())
         QVERIFY2(each->sizeHint().width() <= each->width(), qPrintable(each->objectName()));
 }
@@ -236,8 +240,8 @@ void TestForm2::tabOrderAndFocus()
         widget = widget->nextInFocusChain();
     } while (widget != button(u"Command3"_s));
     QCOMPARE(order.join(u' '),
-             u"Command3 Command1 Text1 Check10 Check9 Check6 Check1 Check2 Check3 Check4 Check5 "
-             "Check7 Check8 Command4 Text2 Command5"_s);
+        u"Command3 Command1 Text1 Check10 Check9 Check6 Check1 Check2 Check3 Check4 Check5 "
+        "Check7 Check8 Command4 Text2 Command5"_s);
     QVERIFY(text1()->tabChangesFocus());
 }
 
@@ -325,10 +329,10 @@ void TestForm2::runLaysOut_data()
 {
     QTest::addColumn<QString>("expression");
     QTest::addColumn<QStringList>("cells");
-    QTest::newRow("empty") << QString() << QStringList{};
-    QTest::newRow("kanji and kana") << u"悪い人"_s << QStringList{u"悪"_s, u"い"_s, u"人"_s};
-    QTest::newRow("line break takes CR and LF") << u"一\n二"_s
-                                                << QStringList{u"一"_s, u"\r"_s, u"\n"_s, u"二"_s};
+    QTest::newRow("empty") << QString() << QStringList {};
+    QTest::newRow("kanji and kana") << u"悪い人"_s << QStringList { u"悪"_s, u"い"_s, u"人"_s };
+    QTest::newRow("line break takes CR and LF")
+        << u"一\n二"_s << QStringList { u"一"_s, u"\r"_s, u"\n"_s, u"二"_s };
 }
 
 void TestForm2::runLaysOut()
@@ -489,11 +493,13 @@ void TestForm2::conjugatorWiring()
     auto *verb = child<QLineEdit>(m_form2, u"Text2"_s);
     verb->setText(u" Taberu "_s);
     button(u"Command4"_s)->click();
-    const QStringList taberu = u"taberu tabemasu tabeta tabete tabero tabereba tabeyou tabenai taberareru tabesaseru"_s.split(u' ');
+    const QStringList taberu
+        = u"taberu tabemasu tabeta tabete tabero tabereba tabeyou tabenai taberareru tabesaseru"_s
+              .split(u' ');
     for (int i = 0; i < 10; ++i)
         QCOMPARE(label(u"Label%1"_s.arg(i + 5))->text(), taberu.at(i));
 
-    for (int i : {1, 3, 4, 6, 7, 8, 9, 10})
+    for (int i : { 1, 3, 4, 6, 7, 8, 9, 10 })
         child<QCheckBox>(m_form2, u"Check%1"_s.arg(i))->setChecked(false);
     verb->setText(u"kuru"_s);
     button(u"Command4"_s)->click();
@@ -509,7 +515,7 @@ void TestForm2::conjugatorTooShortKeepsWindowUsable()
     QVERIFY(open());
     auto *verb = child<QLineEdit>(m_form2, u"Text2"_s);
     DialogDriver driver;
-    for (const QString &typed : {QString(), u"k"_s, u"\u0001"_s}) {
+    for (const QString &typed : { QString(), u"k"_s, u"\u0001"_s }) {
         verb->setText(typed);
         button(u"Command4"_s)->click();
         QVERIFY(label(u"Label7"_s)->text().isEmpty()); // ta-form needs two letters

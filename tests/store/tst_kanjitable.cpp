@@ -58,34 +58,34 @@ void TestKanjiTable::parseLine_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QStringList>("columns"); // 0 to 8
 
-    QTest::newRow("plain record")
-        << u" 1,悪,warui,aku,bad,buruk,*,3"_s
-        << QStringList{{}, u" 1"_s, u"悪"_s, u"warui"_s, u"aku"_s, u"bad"_s, u"buruk"_s, u"*"_s, u"3"_s};
+    QTest::newRow("plain record") << u" 1,悪,warui,aku,bad,buruk,*,3"_s
+                                  << QStringList { {}, u" 1"_s, u"悪"_s, u"warui"_s, u"aku"_s,
+                                         u"bad"_s, u"buruk"_s, u"*"_s, u"3"_s };
     QTest::newRow("inner spaces and ideographic space kept")
         << u" 59,口,kuchi,kou,door; mouth,pintu,人口　jinko (population),3"_s
-        << QStringList{{}, u" 59"_s, u"口"_s, u"kuchi"_s, u"kou"_s, u"door; mouth"_s, u"pintu"_s,
-                       u"人口　jinko (population)"_s, u"3"_s};
+        << QStringList { {}, u" 59"_s, u"口"_s, u"kuchi"_s, u"kou"_s, u"door; mouth"_s, u"pintu"_s,
+               u"人口　jinko (population)"_s, u"3"_s };
     QTest::newRow("adjacent commas give an empty field")
         << u" 7,意,,i,will,,*,3"_s
-        << QStringList{{}, u" 7"_s, u"意"_s, {}, u"i"_s, u"will"_s, {}, u"*"_s, u"3"_s};
+        << QStringList { {}, u" 7"_s, u"意"_s, {}, u"i"_s, u"will"_s, {}, u"*"_s, u"3"_s };
     QTest::newRow("trailing comma gives an empty last field")
         << u" 8,医,*,i,doctor,dokter,*,"_s
-        << QStringList{{}, u" 8"_s, u"医"_s, u"*"_s, u"i"_s, u"doctor"_s, u"dokter"_s, u"*"_s, {}};
+        << QStringList { {}, u" 8"_s, u"医"_s, u"*"_s, u"i"_s, u"doctor"_s, u"dokter"_s, u"*"_s,
+               {} };
     QTest::newRow("no comma: whole line in column 1, line kept in column 8")
         << u"no commas here"_s
-        << QStringList{{}, u"no commas here"_s, {}, {}, {}, {}, {}, {}, u"no commas here"_s};
+        << QStringList { {}, u"no commas here"_s, {}, {}, {}, {}, {}, {}, u"no commas here"_s };
     QTest::newRow("fewer fields fill only their columns")
         << u" 5,以,*"_s
-        << QStringList{{}, u" 5"_s, u"以"_s, u"*"_s, {}, {}, {}, {}, u" 5,以,*"_s};
-    QTest::newRow("empty line")
-        << QString() << QStringList{{}, {}, {}, {}, {}, {}, {}, {}, {}};
+        << QStringList { {}, u" 5"_s, u"以"_s, u"*"_s, {}, {}, {}, {}, u" 5,以,*"_s };
+    QTest::newRow("empty line") << QString() << QStringList { {}, {}, {}, {}, {}, {}, {}, {}, {} };
 }
 
 void TestKanjiTable::parseLine()
 {
     QFETCH(QString, line);
     QFETCH(QStringList, columns);
-    const auto table = parsed({line});
+    const auto table = parsed({ line });
     QCOMPARE(row(*table, 1), columns);
     QCOMPARE(row(*table, 0), QStringList(9, QString()));
 }
@@ -93,7 +93,7 @@ void TestKanjiTable::parseLine()
 void TestKanjiTable::parseBeyondEightFields()
 {
     // The eighth column keeps everything from the seventh comma on.
-    const auto table = parsed({u" 9,員,*,in,member,anggota,tenin (store clerk),3,extra,more"_s});
+    const auto table = parsed({ u" 9,員,*,in,member,anggota,tenin (store clerk),3,extra,more"_s });
     QCOMPARE((*table)(1, LevelColumn), u"3,extra,more"_s);
     QCOMPARE((*table)(1, ExampleColumn), u"tenin (store clerk)"_s);
     QCOMPARE((*table)(1, 0), QString());
@@ -219,9 +219,12 @@ void TestKanjiTable::builtinSpecialRecords_data()
     QTest::newRow("136 tea again") << 136 << u" 136,茶,*,cha/sa,tea,teh,*,3"_s;
     QTest::newRow("3 no English") << 3 << u" 3,悪,warui,aku,*,*,*,3"_s;
     QTest::newRow("105 no English") << 105 << u" 105,真,ma,shin,*,*,*,3"_s;
-    QTest::newRow("273 full-width digits") << 273 << u" 273,千,chi,sen,thousand,ribuan,２００２年　nisenni nen (year 2002),4"_s;
-    QTest::newRow("286 small ke") << 286 << u" 286,二,futatsu,ni,two,dua,二ヶ月　nikagetsu (2 months),4"_s;
-    QTest::newRow("98 iteration mark") << 98 << u" 98,少,sukunai,shou,little bit,sedikit,少々　shoushou (a little bit),3"_s;
+    QTest::newRow("273 full-width digits")
+        << 273 << u" 273,千,chi,sen,thousand,ribuan,２００２年　nisenni nen (year 2002),4"_s;
+    QTest::newRow("286 small ke") << 286
+                                  << u" 286,二,futatsu,ni,two,dua,二ヶ月　nikagetsu (2 months),4"_s;
+    QTest::newRow("98 iteration mark")
+        << 98 << u" 98,少,sukunai,shou,little bit,sedikit,少々　shoushou (a little bit),3"_s;
     QTest::newRow("280 onyomi with semicolon") << 280 << u" 280,天,ten,ame; ama,sky,langit,*,4"_s;
     QTest::newRow("9 romaji example") << 9 << u" 9,員,*,in,member,anggota,tenin (store clerk),3"_s;
 }
@@ -238,7 +241,7 @@ void TestKanjiTable::builtinSpecialRecords()
 void TestKanjiTable::builtinLeavesOtherRowsEmpty()
 {
     const auto table = builtin();
-    for (int r : {0, BuiltinRecordCount + 1, KanjiTable::LastRow}) {
+    for (int r : { 0, BuiltinRecordCount + 1, KanjiTable::LastRow }) {
         for (int c = 0; c <= KanjiTable::LastColumn; ++c)
             QVERIFY((*table)(r, c).isEmpty());
     }

@@ -14,12 +14,12 @@ DialogDriver::DialogDriver(int interval)
 
 void DialogDriver::reply(const QString &text)
 {
-    m_answers.append({text});
+    m_answers.append({ text });
 }
 
 void DialogDriver::cancel()
 {
-    m_answers.append({std::nullopt});
+    m_answers.append({ std::nullopt });
 }
 
 void DialogDriver::poll()
@@ -28,13 +28,13 @@ void DialogDriver::poll()
     if (modal == nullptr || !modal->isVisible())
         return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-        m_seen.append({QStringLiteral("message"), box->windowTitle(), box->text(), box->isModal(),
-                       static_cast<int>(box->buttons().size())});
+        m_seen.append({ QStringLiteral("message"), box->windowTitle(), box->text(), box->isModal(),
+            static_cast<int>(box->buttons().size()) });
         box->accept();
     } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
-        m_seen.append({QStringLiteral("input"), input->windowTitle(), input->labelText(),
-                       input->isModal(), 0});
-        const Answer answer = m_answers.isEmpty() ? Answer{QString()} : m_answers.takeFirst();
+        m_seen.append({ QStringLiteral("input"), input->windowTitle(), input->labelText(),
+            input->isModal(), 0 });
+        const Answer answer = m_answers.isEmpty() ? Answer { QString() } : m_answers.takeFirst();
         if (answer.text) {
             input->setTextValue(*answer.text);
             input->accept();

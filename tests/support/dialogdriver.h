@@ -17,11 +17,11 @@ class DialogDriver : public QObject
 public:
     struct Seen
     {
-        QString kind;  // "message" or "input"
+        QString kind; // "message" or "input"
         QString title;
-        QString text;  // message text or input prompt
+        QString text; // message text or input prompt
         bool modal = false;
-        int buttons = 0;  // message boxes: how many buttons it offered
+        int buttons = 0; // message boxes: how many buttons it offered
     };
 
     // interval: how often to look for a dialog, in milliseconds.

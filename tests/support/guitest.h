@@ -8,8 +8,7 @@
 // Small lookups shared by the window tests.
 namespace guitest {
 
-template<typename T>
-T *child(const QWidget *window, const QString &name)
+template <typename T> T *child(const QWidget *window, const QString &name)
 {
     return window->findChild<T *>(name);
 }
@@ -28,16 +27,16 @@ inline QWidget *topLevel(const QString &name)
 inline bool fitsWrapped(const QFont &font, const QString &text, const QRect &area)
 {
     const QFontMetrics metrics(font);
-    const QRect needed = metrics.boundingRect(QRect(0, 0, area.width(), 100000),
-                                              Qt::AlignLeft | Qt::TextWordWrap, text);
+    const QRect needed = metrics.boundingRect(
+        QRect(0, 0, area.width(), 100000), Qt::AlignLeft | Qt::TextWordWrap, text);
     return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
 inline int wrappedLines(const QFont &font, const QString &text, int width)
 {
     const QFontMetrics metrics(font);
-    const QRect needed = metrics.boundingRect(QRect(0, 0, width, 100000),
-                                              Qt::AlignLeft | Qt::TextWordWrap, text);
+    const QRect needed
+        = metrics.boundingRect(QRect(0, 0, width, 100000), Qt::AlignLeft | Qt::TextWordWrap, text);
     return needed.height() / metrics.lineSpacing();
 }
 
