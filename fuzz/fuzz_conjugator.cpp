@@ -1,9 +1,8 @@
 // Any text through the conjugation rules: forms only for ticked boxes, the
 // same whichever other boxes are ticked, bounded in length, and made of the
 // text's own letters and the letters of the fixed endings.
-#include "fuzzcheck.h"
-
 #include "expression/conjugator.h"
+#include "fuzzcheck.h"
 
 using namespace kanjiaid;
 
@@ -11,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 2)
         return 0;
-    FormTicks ticks{};
+    FormTicks ticks {};
     const unsigned mask = data[0] | (data[1] << 8);
     for (std::size_t i = 0; i < VerbFormCount; ++i)
         ticks[i] = (mask >> i & 1U) != 0;

@@ -1,8 +1,7 @@
 // Any UTF-16, lone surrogates and huge pastes included: at most 60 characters
 // laid out, in order, with line breaks as CR LF and no surrogate pair split.
-#include "fuzzcheck.h"
-
 #include "expression/expressionlayout.h"
+#include "fuzzcheck.h"
 
 #include <algorithm>
 #include <iterator>

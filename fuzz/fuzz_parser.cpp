@@ -1,7 +1,6 @@
 // Record lines and record counts of any kind: every store stays inside the
 // table, and every line lands in its row field by field.
 #include "fuzzcheck.h"
-
 #include "store/kanjitable.h"
 
 #include <QStringList>
@@ -19,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The count may be anything a 16-bit integer holds; the lines come after it.
     const auto count = static_cast<qint16>(data[0] | (data[1] << 8));
     const QStringList lines = fuzzText(data + 2, size - 2).split(u'\n');
-    const int rows = std::min<int>({count, KanjiTable::LastRow, int(lines.size())});
+    const int rows = std::min<int>({ count, KanjiTable::LastRow, int(lines.size()) });
     for (int r = 1; r <= rows; ++r)
         table->store(r, LevelColumn, lines.at(r - 1));
 

@@ -1,9 +1,8 @@
 // Any query against the built-in records: the row found holds the query,
 // after trimming spaces and lower-casing both, and no row before it does; a
 // field typed back in any case with spaces around is always found.
-#include "fuzzcheck.h"
-
 #include "dictionary/wordsearch.h"
+#include "fuzzcheck.h"
 
 #include <memory>
 
