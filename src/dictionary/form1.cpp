@@ -69,7 +69,7 @@ void Form1::createControls()
     Label9 = ui::makeLabel(client, QStringLiteral("Label9"),
         QStringLiteral("Version 1.01 (245 kanji of level 3 and 4)"),
         twipsRect(1320, 840, 3375, 255), centred);
-    Label4 = label("Label4", QStringLiteral("漢字辞典"), twipsRect(4920, 840, 735, 255));
+    Label4 = label("Label4", QStringLiteral("JLPT"), twipsRect(4920, 840, 735, 255));
     Command5
         = button("Command5", QStringLiteral("English to Japanese"), twipsRect(240, 1440, 975, 615));
     Command6 = button(

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Start-up to first paint and peak memory of kanjiaid against an empty Qt
+# window, offscreen and under one Xvfb, with hyperfine and GNU time.
+#   bench/startup.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+build=${1:-build}
+runs=${2:-40}
+probe=$build/bench/kanjiaid_startprobe
+empty=$build/bench/kanjiaid_emptywindow
+work=$(mktemp -d)
+trap 'kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+# Median, minimum and maximum of one command in a hyperfine JSON export.
+stats() {
+    python3 -c 'import json, sys
+r = json.load(open(sys.argv[1]))["results"][int(sys.argv[2])]
+print(" ".join("%.1f" % (r[key] * 1000) for key in ("median", "min", "max")))' "$1" "$2"
+}
+
+peak_kb() { # median peak resident set of five runs, in KiB
+    for _ in 1 2 3 4 5; do
+        /usr/bin/time -f '%M' "$@" 2>&1 >/dev/null | tail -n 1
+    done | sort -n | sed -n 3p
+}
+
+measure() {
+    local name=$1
+    hyperfine --style none --warmup 5 --runs "$runs" --export-json "$work/$name.json" \
+        -n empty "$empty" -n kanjiaid "$probe" -n label "$empty --label" >/dev/null
+    read -r em emin emax <<<"$(stats "$work/$name.json" 0)"
+    read -r km kmin kmax <<<"$(stats "$work/$name.json" 1)"
+    read -r lm lmin lmax <<<"$(stats "$work/$name.json" 2)"
+    local ememory kmemory lmemory
+    ememory=$(peak_kb "$empty")
+    kmemory=$(peak_kb "$probe")
+    lmemory=$(peak_kb "$empty" --label)
+    printf '%-10s first paint: empty %s ms (%s-%s), kanjiaid %s ms (%s-%s), ratio %.2f\n' \
+        "$name" "$em" "$emin" "$emax" "$km" "$kmin" "$kmax" "$(echo "$km / $em" | bc -l)"
+    printf '%-10s peak memory: empty %s KiB, kanjiaid %s KiB, ratio %.2f\n' \
+        "$name" "$ememory" "$kmemory" "$(echo "$kmemory / $ememory" | bc -l)"
+    printf '%-10s one label:   %s ms (%s-%s), %s KiB; kanjiaid against it: time %.2f, memory %.2f\n' \
+        "$name" "$lm" "$lmin" "$lmax" "$lmemory" "$(echo "$km / $lm" | bc -l)" \
+        "$(echo "$kmemory / $lmemory" | bc -l)"
+}
+
+QT_QPA_PLATFORM=offscreen measure offscreen
+
+display=":$(( 500 + RANDOM % 400 ))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+DISPLAY=$display QT_QPA_PLATFORM=xcb measure xvfb
