@@ -1,17 +1,31 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the suite as
-# shipped, the same suite under AddressSanitizer, UndefinedBehaviorSanitizer
-# and LeakSanitizer, and a bounded run of each fuzz target.
+# shipped, the Debian package installed and started from its installed path,
+# the same suite under AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer, and a bounded run of each fuzz target.
 #   KANJIAID_FUZZ_SECONDS  seconds per fuzz target (default 20; 0 skips fuzzing)
+#   KANJIAID_INSTALL_DEB   0 skips installing the package (default 1)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh --tests
 jobs=$(nproc)
+sudo=()
+[[ "$(id -u)" -ne 0 ]] && sudo=(sudo)
 
 echo "== tests"
 cmake --preset default >/dev/null
 cmake --build build -j "$jobs"
 ctest --preset default -j "$jobs"
+
+if [[ "${KANJIAID_INSTALL_DEB:-1}" != 0 ]]; then
+    echo "== the Debian package, installed"
+    (cd build && cpack >/dev/null)
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "$PWD"/build/kanjiaid_*.deb >/dev/null
+    desktop-file-validate /usr/share/applications/org.velmora.kanjiaid.desktop
+    appstreamcli validate --no-net /usr/share/metainfo/org.velmora.kanjiaid.metainfo.xml
+    tests/app/realwindow.sh /usr/bin/kanjiaid build/tools/kanjiaid_grabwindow build/installed
+fi
 
 echo "== tests under sanitizers"
 cmake --preset sanitize >/dev/null

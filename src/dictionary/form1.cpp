@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace kanjiaid {
 
 using ui::twipsRect;
@@ -118,6 +120,20 @@ void Form1::createControls()
     Label16 = label("Label16",
         QStringLiteral("NOTE: ( ) on kunyomi indicates intransitif verb/jidoushi"),
         twipsRect(240, 6240, 4695, 255));
+
+    // Screen readers speak what a value label holds, whatever it shows now.
+    const std::pair<QWidget *, QString> spoken[] = {
+        { Label15, QStringLiteral("Record number") },
+        { Label1, QStringLiteral("Kanji") },
+        { Label3, QStringLiteral("Onyomi") },
+        { Label2, QStringLiteral("Kunyomi") },
+        { Label11, QStringLiteral("Example") },
+        { Label13, QStringLiteral("Indonesian word") },
+        { Label18, QStringLiteral("Kanji level") },
+        { Text1, QStringLiteral("Word to search") },
+    };
+    for (const auto &[widget, name] : spoken)
+        widget->setAccessibleName(name);
 
     Help = menuBar()->addAction(QStringLiteral("Help"));
     Help->setObjectName(QStringLiteral("Help"));

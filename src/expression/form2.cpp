@@ -109,6 +109,8 @@ void Form2::createAnalyserControls()
     Text1->setGeometry(twipsRect(240, 480, 5775, 855));
     // Tab moves the focus on instead of being typed into the expression.
     Text1->setTabChangesFocus(true);
+    Text1->setAccessibleName(QStringLiteral("Kanji expression"));
+    Label1->setAccessibleName(QStringLiteral("Kunyomi, onyomi and meaning"));
 
     Command1 = ui::makeButton(this, QStringLiteral("Command1"),
         QStringLiteral("RUN and click on any kanji below:"), twipsRect(240, 1560, 3615, 375));
@@ -122,6 +124,7 @@ void Form2::createAnalyserControls()
         const int width = column == NarrowColumn ? 255 : 375;
         auto *cell = new ui::ClickableLabel(this);
         cell->setObjectName(QStringLiteral("Label2(%1)").arg(i));
+        cell->setAccessibleName(QStringLiteral("Character %1").arg(i + 1));
         cell->setTextFormat(Qt::PlainText);
         cell->setFont(gridFont);
         cell->setGeometry(twipsRect(GridColumnLefts[static_cast<std::size_t>(column)],
@@ -143,6 +146,7 @@ void Form2::createConjugatorControls()
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(twipsRect(1440, 4080, 1215, 375));
+    Text2->setAccessibleName(QStringLiteral("Verb in romaji"));
     Command4 = ui::makeButton(
         this, QStringLiteral("Command4"), QStringLiteral("RUN"), twipsRect(1440, 4680, 1215, 375));
     Frame1 = new QGroupBox(QStringLiteral("Select one or more:"), this);

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Starts the real program on an X server (Xvfb), finds its window by caption,
-# takes a screenshot, presses Exit and expects a clean exit.
+# Starts the real program on an X server (Xvfb), finds its windows by their
+# captions and screenshots them: the dictionary window, then the expression
+# window through "Check Expression", back through "Back to Main", and ends it
+# with "Exit", expecting a clean exit.
 #   realwindow.sh KANJIAID GRABWINDOW OUTPUT_DIR
 set -euo pipefail
 program=$1 grab=$2 out=$3
-caption="Velmora University: Online Kanji Learning Program"
+main_caption="Velmora University: Online Kanji Learning Program"
+expression_caption="Velmora University, Japan"
 mkdir -p "$out"
 
 display=":$(( 90 + RANDOM % 400 ))"
@@ -14,27 +17,52 @@ trap 'kill "${app:-}" "$xvfb" 2>/dev/null || true' EXIT
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 
+fail() { echo "FAIL: $*"; exit 1; }
+
+# The id of the mapped window with this caption, once it shows.
+find_window() {
+    local id=""
+    for _ in $(seq 200); do
+        id=$(xwininfo -root -tree 2>/dev/null | awk -v c="\"$1\"" 'index($0, c) { print $1; exit }')
+        if [[ -n "$id" ]] && xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'; }
+
+screenshot() {
+    sleep 0.3 # let the first paint land
+    "$grab" "$1" "$out/$2"
+    [[ -s "$out/$2" ]] || fail "no screenshot $2"
+}
+
+# Clicks at a point of a window's client area, given in pixels.
+click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
+
 "$program" >"$out/kanjiaid.log" 2>&1 &
 app=$!
 
-window=""
-for _ in $(seq 200); do
-    window=$(xwininfo -root -tree 2>/dev/null | awk -v c="\"$caption\"" 'index($0, c) { print $1; exit }')
-    [[ -n "$window" ]] && break
-    sleep 0.05
-done
-[[ -n "$window" ]] || { echo "FAIL: no window captioned '$caption'"; exit 1; }
-echo "window $window"
-xwininfo -id "$window" | grep -E 'Width|Height'
+main=$(find_window "$main_caption") || fail "no window captioned '$main_caption'"
+screenshot "$main" dictionary-xcb.png
+menu=$(( $(xwininfo -id "$main" | awk '/Height:/ { print $2 }') - 455 ))
 
-sleep 0.3 # let the first paint land
-"$grab" "$window" "$out/dictionary-xcb.png"
-[[ -s "$out/dictionary-xcb.png" ]] || { echo "FAIL: no screenshot"; exit 1; }
+click "$main" 384 $(( menu + 112 )) # Check Expression
+expression=$(find_window "$expression_caption") || fail "no window captioned '$expression_caption'"
+viewable "$main" && fail "the dictionary window stayed on screen"
+screenshot "$expression" expression-xcb.png
 
-# Exit sits at 404, 396 of the 480 x 455 client area below the menu bar.
-height=$(xwininfo -id "$window" | awk '/Height:/ { print $2 }')
-xdotool mousemove --window "$window" 404 $(( height - 455 + 396 )) click 1
+click "$expression" 356 116 # Back to Main
+for _ in $(seq 100); do viewable "$main" && break; sleep 0.05; done
+viewable "$main" || fail "Back to Main did not bring the dictionary window back"
+viewable "$expression" && fail "the expression window stayed on screen"
+
+click "$main" 404 $(( menu + 396 )) # Exit
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
-if kill -0 "$app" 2>/dev/null; then echo "FAIL: Exit did not end the program"; exit 1; fi
-wait "$app"
-echo "PASS: window found, screenshot taken, Exit ended the program"
+kill -0 "$app" 2>/dev/null && fail "Exit did not end the program"
+wait "$app" || fail "the program exited with status $?"
+echo "PASS: both windows shown, switched and screenshot; Exit ended the program"
