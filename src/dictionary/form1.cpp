@@ -202,12 +202,7 @@ void Form1::Command2_Click()
     }
     Label2->setText(table(row, answer));
     Text1->setText(table(row, searched));
-    Label1->setText(table(row, KanjiColumn));
-    Label3->setText(table(row, OnyomiColumn));
-    Label11->setText(table(row, ExampleColumn));
-    Label13->setText(table(row, IndonesianColumn));
-    Label15->setText(table(row, NumberColumn));
-    Label18->setText(table(row, LevelColumn));
+    showFieldsOf(row);
     CurrentRecord = static_cast<qint16>(row);
 }
 
@@ -233,19 +228,25 @@ void Form1::Command6_Click()
     Label2->show();
 }
 
+void Form1::showFieldsOf(int row)
+{
+    const KanjiTable &table = KanjiData();
+    Label1->setText(table(row, KanjiColumn));
+    Label3->setText(table(row, OnyomiColumn));
+    Label11->setText(table(row, ExampleColumn));
+    Label13->setText(table(row, IndonesianColumn));
+    Label15->setText(table(row, NumberColumn));
+    Label18->setText(table(row, LevelColumn));
+}
+
 void Form1::showRecord(int row)
 {
     const KanjiTable &table = KanjiData();
     Label8->setText(EnglishPrompt);
     Label7->setText(KunyomiCaption);
     Text1->setText(table(row, EnglishColumn));
-    Label1->setText(table(row, KanjiColumn));
     Label2->setText(table(row, KunyomiColumn));
-    Label3->setText(table(row, OnyomiColumn));
-    Label11->setText(table(row, ExampleColumn));
-    Label13->setText(table(row, IndonesianColumn));
-    Label15->setText(table(row, NumberColumn));
-    Label18->setText(table(row, LevelColumn));
+    showFieldsOf(row);
 }
 
 void Form1::askForRecord(const QString &prompt, BrowseEnd end)

@@ -59,6 +59,10 @@ private:
     void createControls();
     void Form_Load();
     void clearRecordLabels();
+    // The fields both directions show alike: kanji, onyomi, example,
+    // Indonesian word, record number and level.
+    void showFieldsOf(int row);
+    // A record in the English-to-Japanese layout, as browsing shows it.
     void showRecord(int row);
     void askForRecord(const QString &prompt, BrowseEnd end);
     void showMessage(const QString &text);
