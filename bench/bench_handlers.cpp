@@ -36,8 +36,10 @@ private Q_SLOTS:
     void conjugatorThroughput();
 
 private:
-    template<typename T>
-    T *child(QWidget *window, const QString &name) { return window->findChild<T *>(name); }
+    template <typename T> T *child(QWidget *window, const QString &name)
+    {
+        return window->findChild<T *>(name);
+    }
     Form2 *openForm2();
 
     std::unique_ptr<QWidget> m_window;
@@ -110,13 +112,14 @@ void BenchHandlers::firstShowOfExpressionWindow()
     }
     std::sort(times.begin(), times.end());
     qInfo("first show of the expression window: median %.3f ms, range %.3f to %.3f ms",
-          times.at(rounds / 2) / 1e6, times.first() / 1e6, times.last() / 1e6);
+        times.at(rounds / 2) / 1e6, times.first() / 1e6, times.last() / 1e6);
 }
 
 void BenchHandlers::runSixtyCharacters()
 {
     Form2 *form2 = openForm2();
-    child<QPlainTextEdit>(form2, u"Text1"_s)->setPlainText(u"明日は日本語を勉強します。"_s.repeated(5).left(60));
+    child<QPlainTextEdit>(form2, u"Text1"_s)
+        ->setPlainText(u"明日は日本語を勉強します。"_s.repeated(5).left(60));
     auto *run = child<QPushButton>(form2, u"Command1"_s);
     QBENCHMARK {
         run->click();
@@ -146,8 +149,9 @@ void BenchHandlers::conjugatorAllTicked()
 
 void BenchHandlers::conjugatorThroughput()
 {
-    const QStringList verbs = u"taberu miru kaeru hairu toru kau kaku oyogu hanasu matsu shinu "
-                              "asobu yomu kuru suru iku aru benkyousuru okiru shaberu"_s.split(u' ');
+    const QStringList verbs
+        = u"taberu miru kaeru hairu toru kau kaku oyogu hanasu matsu shinu "
+          "asobu yomu kuru suru iku aru benkyousuru okiru shaberu"_s.split(u' ');
     constexpr int rounds = 20000;
     QElapsedTimer clock;
     clock.start();
@@ -159,7 +163,7 @@ void BenchHandlers::conjugatorThroughput()
     const double seconds = clock.nsecsElapsed() / 1e9;
     QVERIFY(letters > 0);
     qInfo("conjugator: %.0f verbs per second, all ten forms (%lld verbs in %.3f s)",
-          rounds * verbs.size() / seconds, static_cast<long long>(rounds * verbs.size()), seconds);
+        rounds * verbs.size() / seconds, static_cast<long long>(rounds * verbs.size()), seconds);
 }
 
 QTEST_MAIN(BenchHandlers)

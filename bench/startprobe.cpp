@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -20,7 +19,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QCoreApplication::exit(0); // leaves the loop once this event is done
         return QObject::eventFilter(watched, event);
     }
 };

@@ -2,7 +2,8 @@
 # Installs what is missing, then builds and runs every test: the suite as
 # shipped, the Debian package installed and started from its installed path,
 # the same suite under AddressSanitizer, UndefinedBehaviorSanitizer and
-# LeakSanitizer, and a bounded run of each fuzz target.
+# LeakSanitizer, clang-format and clang-tidy, and a bounded run of each fuzz
+# target.
 #   KANJIAID_FUZZ_SECONDS  seconds per fuzz target (default 20; 0 skips fuzzing)
 #   KANJIAID_INSTALL_DEB   0 skips installing the package (default 1)
 set -euo pipefail
@@ -31,6 +32,9 @@ echo "== tests under sanitizers"
 cmake --preset sanitize >/dev/null
 cmake --build build-sanitize -j "$jobs"
 ctest --preset sanitize -j "$jobs"
+
+echo "== style and static analysis"
+scripts/lint.sh
 
 seconds=${KANJIAID_FUZZ_SECONDS:-20}
 if ((seconds > 0)); then

@@ -708,12 +708,10 @@ void TestForm1::soundCheck()
 
 void TestForm1::help()
 {
-    QAction *help = nullptr;
-    for (QAction *action : form()->menuBar()->actions())
-        help = action->objectName() == u"Help"_s ? action : help;
-    QVERIFY(help);
+    const QList<QAction *> help = form()->menuBar()->findChildren<QAction *>(u"Help"_s);
+    QCOMPARE(help.size(), 1);
     DialogDriver driver;
-    help->trigger();
+    help.first()->trigger();
     QCOMPARE(driver.seen().size(), 1);
     QCOMPARE(driver.seen().first().title, applicationTitle());
     QCOMPARE(driver.seen().first().buttons, 1);
@@ -731,14 +729,20 @@ void TestForm1::exitHidesAndQuits()
     // quit() does nothing outside exec(): click Exit from inside a running loop.
     bool clicked = false;
     bool fellBack = false;
-    QTimer::singleShot(0, this, [&] {
+    QTimer click;
+    click.setSingleShot(true);
+    connect(&click, &QTimer::timeout, this, [&] {
         QTest::mouseClick(button(u"Command1"_s), Qt::LeftButton);
         clicked = true;
     });
-    QTimer::singleShot(10000, this, [&] {
+    QTimer fallBack;
+    fallBack.setSingleShot(true);
+    connect(&fallBack, &QTimer::timeout, this, [&] {
         fellBack = true;
         QCoreApplication::quit();
     });
+    click.start(0);
+    fallBack.start(10000);
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(clicked);
     QVERIFY(!fellBack);
