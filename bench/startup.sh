@@ -50,3 +50,17 @@ Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 DISPLAY=$display QT_QPA_PLATFORM=xcb measure xvfb
+
+# Instructions to first paint, offscreen: unlike wall time, repeatable to the
+# instruction whatever else the machine is doing.
+if command -v valgrind >/dev/null; then
+    count() {
+        QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 \
+            | awk '/Collected/ { print $4 }'
+    }
+    ei=$(count "$empty")
+    li=$(count "$empty" --label)
+    ki=$(count "$probe")
+    printf 'instructions (offscreen): empty %s, one label %s, kanjiaid %s; ratio %.2f, against one label %.2f\n' \
+        "$ei" "$li" "$ki" "$(echo "$ki / $ei" | bc -l)" "$(echo "$ki / $li" | bc -l)"
+fi

@@ -54,18 +54,16 @@ void ParseRecords(KanjiTable &table, qint16 recordCount)
     for (int row = 1; row <= lastRow; ++row) {
         // Copied first: the final store replaces the line in column 8.
         const QString line = table(row, LevelColumn);
-        QString field;
+        qsizetype start = 0;
         int column = 1;
-        for (const QChar ch : line) {
-            if (ch == u',' && column < LevelColumn) {
-                table.store(row, column, field);
-                field.clear();
-                ++column;
-            } else {
-                field.append(ch);
-            }
+        for (; column < LevelColumn; ++column) {
+            const qsizetype comma = line.indexOf(u',', start);
+            if (comma < 0)
+                break;
+            table.store(row, column, line.mid(start, comma - start));
+            start = comma + 1;
         }
-        table.store(row, column, field);
+        table.store(row, column, line.mid(start));
     }
 }
 
