@@ -23,7 +23,7 @@ namespace kanjiaid::ui {
 }
 
 // The background both windows share, in place of the desktop colour. Black
-// text on it has a contrast ratio of 12.2:1.
+// text on it has a contrast ratio of 12.3:1.
 [[nodiscard]] QColor windowBackground();
 
 // Gives a window its background and the default interface font.
