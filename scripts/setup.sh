@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(qt6-base-dev cmake g++ make
           fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(xvfb xauth xdotool x11-utils clang libclang-rt-14-dev
+    packages+=(xvfb xauth xdotool x11-utils clang libclang-rt-14-dev clang-format clang-tidy
                desktop-file-utils appstream)
 fi
 
