@@ -10,8 +10,10 @@
 QWidget *startApplication()
 {
     using namespace kanjiaid;
+    // Two sizes serve the title bar and the task switcher; the desktop's menu
+    // takes the installed theme icons.
     QIcon icon;
-    for (const int size : { 16, 32, 48, 64, 256 })
+    for (const int size : { 32, 64 })
         icon.addFile(QStringLiteral(":/kanjiaid/icon-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.kanjiaid"));
