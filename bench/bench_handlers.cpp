@@ -1,3 +1,9 @@
+/*
+    SPDX-FileCopyrightText: 2026 The kanjiaid developers
+
+    SPDX-License-Identifier: GPL-3.0-or-later
+*/
+
 // Click handlers and the core scans, timed by QtTest.
 #include "app/startup.h"
 #include "dictionary/form1.h"

@@ -1,3 +1,9 @@
+/*
+    SPDX-FileCopyrightText: 2026 The kanjiaid developers
+
+    SPDX-License-Identifier: GPL-3.0-or-later
+*/
+
 // The yardstick for start-up: a QApplication and an empty 480 x 455 window
 // that ends the program as soon as it has painted once.
 //   kanjiaid_emptywindow          the empty window

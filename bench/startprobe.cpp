@@ -1,3 +1,9 @@
+/*
+    SPDX-FileCopyrightText: 2026 The kanjiaid developers
+
+    SPDX-License-Identifier: GPL-3.0-or-later
+*/
+
 // The real start-up, as main() does it, ending the program as soon as the
 // dictionary window has painted once.
 #include "app/startup.h"

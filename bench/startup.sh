@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The kanjiaid developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Start-up to first paint and peak memory of kanjiaid against an empty Qt
 # window, offscreen and under one Xvfb, with hyperfine and GNU time.
 #   bench/startup.sh [BUILD_DIR] [RUNS]

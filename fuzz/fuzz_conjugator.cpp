@@ -1,3 +1,9 @@
+/*
+    SPDX-FileCopyrightText: 2026 The kanjiaid developers
+
+    SPDX-License-Identifier: GPL-3.0-or-later
+*/
+
 // Any text through the conjugation rules: forms only for ticked boxes, the
 // same whichever other boxes are ticked, bounded in length, and made of the
 // text's own letters and the letters of the fixed endings.

@@ -1,3 +1,9 @@
+/*
+    SPDX-FileCopyrightText: 2026 The kanjiaid developers
+
+    SPDX-License-Identifier: GPL-3.0-or-later
+*/
+
 // Any UTF-16, lone surrogates and huge pastes included: at most 60 characters
 // laid out, in order, with line breaks as CR LF and no surrogate pair split.
 #include "expression/expressionlayout.h"

@@ -1,3 +1,9 @@
+/*
+    SPDX-FileCopyrightText: 2026 The kanjiaid developers
+
+    SPDX-License-Identifier: GPL-3.0-or-later
+*/
+
 // Record lines and record counts of any kind: every store stays inside the
 // table, and every line lands in its row field by field.
 #include "fuzzcheck.h"

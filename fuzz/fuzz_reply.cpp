@@ -1,3 +1,9 @@
+/*
+    SPDX-FileCopyrightText: 2026 The kanjiaid developers
+
+    SPDX-License-Identifier: GPL-3.0-or-later
+*/
+
 // Any reply to a browse prompt either changes nothing or names a record the
 // browse buttons can step from: 1 to the record count, plus one after the
 // first-record prompt.

@@ -1,3 +1,9 @@
+/*
+    SPDX-FileCopyrightText: 2026 The kanjiaid developers
+
+    SPDX-License-Identifier: GPL-3.0-or-later
+*/
+
 // Any query against the built-in records: the row found holds the query,
 // after trimming spaces and lower-casing both, and no row before it does; a
 // field typed back in any case with spaces around is always found.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The kanjiaid developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Builds the libFuzzer targets and runs each one for a bounded time.
 #   scripts/fuzz.sh [SECONDS_PER_TARGET] [RUNS_PER_TARGET]
 # New inputs go to a scratch folder; the seeds in fuzz/corpus stay as they are.

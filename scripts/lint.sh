@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The kanjiaid developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Checks the C++ sources against .clang-format and clang-tidy's default checks.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The kanjiaid developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Redraws the screenshots in docs/screenshots from the real widgets.
 set -euo pipefail
 cd "$(dirname "$0")/.."

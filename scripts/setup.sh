@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The kanjiaid developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs the Debian packages kanjiaid needs and the machine lacks.
 #   scripts/setup.sh          to build and run the program
 #   scripts/setup.sh --tests  also what the test suite needs

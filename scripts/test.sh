@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The kanjiaid developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs what is missing, then builds and runs every test: the suite as
 # shipped, the Debian package installed and started from its installed path,
 # the same suite under AddressSanitizer, UndefinedBehaviorSanitizer and

@@ -1,3 +1,9 @@
+/*
+    SPDX-FileCopyrightText: 2026 The kanjiaid developers
+
+    SPDX-License-Identifier: GPL-3.0-or-later
+*/
+
 // Saves one window of the running X display as PNG: grabwindow WINDOW_ID OUT.png
 #include <QApplication>
 #include <QPixmap>

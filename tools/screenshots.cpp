@@ -1,3 +1,9 @@
+/*
+    SPDX-FileCopyrightText: 2026 The kanjiaid developers
+
+    SPDX-License-Identifier: GPL-3.0-or-later
+*/
+
 // Writes PNG pictures of both windows, drawn by the real widgets:
 // kanjiaid_screenshots OUTPUT_DIR [SCALE_SUFFIX]
 #include "app/startup.h"

@@ -1,3 +1,9 @@
+/*
+    SPDX-FileCopyrightText: 2026 The kanjiaid developers
+
+    SPDX-License-Identifier: GPL-3.0-or-later
+*/
+
 // The dictionary as shipped: one record line per kanji reading, in record order.
 // Line n carries record number n. Examples written in Japanese separate the
 // Japanese text from its romaji with an ideographic space (U+3000).

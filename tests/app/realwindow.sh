@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The kanjiaid developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Starts the real program on an X server (Xvfb), finds its windows by their
 # captions and screenshots them: the dictionary window, then the expression
 # window through "Check Expression", back through "Back to Main", and ends it

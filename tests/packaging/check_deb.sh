@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The kanjiaid developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Builds the Debian package from a build tree and checks its files and control fields.
 #   check_deb.sh BUILD_DIR WORK_DIR
 set -euo pipefail
