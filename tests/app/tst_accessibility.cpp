@@ -4,9 +4,9 @@
     SPDX-License-Identifier: GPL-3.0-or-later
 */
 
-#include "../support/dialogdriver.h"
-#include "../support/guitest.h"
 #include "app/startup.h"
+#include "support/dialogdriver.h"
+#include "support/guitest.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

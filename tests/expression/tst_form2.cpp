@@ -4,12 +4,12 @@
     SPDX-License-Identifier: GPL-3.0-or-later
 */
 
-#include "../support/dialogdriver.h"
-#include "../support/guitest.h"
 #include "app/apptitle.h"
 #include "app/startup.h"
 #include "dictionary/form1.h"
 #include "expression/form2.h"
+#include "support/dialogdriver.h"
+#include "support/guitest.h"
 #include "ui/controls.h"
 
 #include <QCheckBox>

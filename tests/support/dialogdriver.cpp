@@ -4,7 +4,7 @@
     SPDX-License-Identifier: GPL-3.0-or-later
 */
 
-#include "dialogdriver.h"
+#include "support/dialogdriver.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
