@@ -181,7 +181,7 @@ void Form1::Form_Load()
     Label7->setText(KunyomiCaption);
     Command4->show();
     CurrentRecord = 0;
-    loadBuiltinRecords(KanjiData(), RecordCount());
+    loadBuiltinRecords();
 }
 
 void Form1::clearRecordLabels()

@@ -19,6 +19,18 @@ constexpr int cellIndex(int row, int column) noexcept
     return row * (KanjiTable::LastColumn + 1) + column;
 }
 
+struct ProcessRecords
+{
+    KanjiTable table;
+    qint16 count = 0;
+};
+
+ProcessRecords &processRecords()
+{
+    static ProcessRecords records;
+    return records;
+}
+
 } // namespace
 
 const QString &KanjiTable::operator()(int row, int column) const noexcept
@@ -42,18 +54,6 @@ void KanjiTable::clear()
     m_cells.fill(QString());
 }
 
-KanjiTable &KanjiData()
-{
-    static KanjiTable table;
-    return table;
-}
-
-qint16 &RecordCount()
-{
-    static qint16 count = 0;
-    return count;
-}
-
 void ParseRecords(KanjiTable &table, qint16 recordCount)
 {
     const int lastRow = std::min<int>(recordCount, KanjiTable::LastRow);
@@ -73,17 +73,28 @@ void ParseRecords(KanjiTable &table, qint16 recordCount)
     }
 }
 
-void ParseRecords()
-{
-    ParseRecords(KanjiData(), RecordCount());
-}
-
 void loadBuiltinRecords(KanjiTable &table, qint16 &recordCount)
 {
     for (int n = 1; n <= BuiltinRecordCount; ++n)
         table.store(n, LevelColumn, BuiltinRecords[static_cast<std::size_t>(n - 1)].toString());
     recordCount = BuiltinRecordCount;
     ParseRecords(table, recordCount);
+}
+
+const KanjiTable &KanjiData()
+{
+    return processRecords().table;
+}
+
+qint16 RecordCount()
+{
+    return processRecords().count;
+}
+
+void loadBuiltinRecords()
+{
+    ProcessRecords &records = processRecords();
+    loadBuiltinRecords(records.table, records.count);
 }
 
 } // namespace kanjiaid

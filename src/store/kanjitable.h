@@ -53,11 +53,6 @@ private:
     std::array<QString, CellCount> m_cells;
 };
 
-// The process-wide record table and its record count, filled once while the
-// dictionary window loads and read-only afterwards.
-KanjiTable &KanjiData();
-qint16 &RecordCount();
-
 // Splits the record line held in column 8 of rows 1 to recordCount into
 // columns 1 to 8 of the same row. Nothing is trimmed or converted.
 //
@@ -66,11 +61,18 @@ qint16 &RecordCount();
 // table's last row are not visited.
 void ParseRecords(KanjiTable &table, qint16 recordCount);
 
-// The same on the process-wide table and count.
-void ParseRecords();
-
 // Copies the built-in record lines into column 8 of rows 1 to 320, sets the
 // count to 320 and parses them.
 void loadBuiltinRecords(KanjiTable &table, qint16 &recordCount);
+
+// The process-wide record table and its record count: empty until the
+// dictionary window loads the built-in records into them, and read-only for
+// everyone.
+[[nodiscard]] const KanjiTable &KanjiData();
+[[nodiscard]] qint16 RecordCount();
+
+// Loads the built-in records into the process-wide table and count, the one
+// place that writes them. Loading again gives the same table.
+void loadBuiltinRecords();
 
 } // namespace kanjiaid
