@@ -11,6 +11,7 @@
 #include "expression/conjugator.h"
 #include "expression/form2.h"
 #include "store/kanjitable.h"
+#include "support/guitest.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -24,6 +25,7 @@
 
 using namespace kanjiaid;
 using namespace Qt::StringLiterals;
+using guitest::child;
 
 class BenchHandlers : public QObject
 {
@@ -42,10 +44,6 @@ private Q_SLOTS:
     void conjugatorThroughput();
 
 private:
-    template <typename T> T *child(QWidget *window, const QString &name)
-    {
-        return window->findChild<T *>(name);
-    }
     Form2 *openForm2();
 
     std::unique_ptr<QWidget> m_window;
@@ -64,12 +62,7 @@ void BenchHandlers::cleanup()
 Form2 *BenchHandlers::openForm2()
 {
     child<QPushButton>(m_window.get(), u"Command10"_s)->click();
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *each : windows) {
-        if (auto *form2 = qobject_cast<Form2 *>(each))
-            return form2;
-    }
-    return nullptr;
+    return qobject_cast<Form2 *>(guitest::topLevel(u"Form2"_s));
 }
 
 void BenchHandlers::searchMissFullScan()

@@ -7,6 +7,7 @@
 // Writes PNG pictures of both windows, drawn by the real widgets:
 // kanjiaid_screenshots OUTPUT_DIR [SCALE_SUFFIX]
 #include "app/startup.h"
+#include "support/guitest.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,19 +20,7 @@
 
 namespace {
 
-template <typename T> T *child(QWidget *window, const char *name)
-{
-    return window->findChild<T *>(QString::fromLatin1(name));
-}
-
-QWidget *topLevel(const char *name)
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String(name))
-            return widget;
-    }
-    return nullptr;
-}
+using guitest::child;
 
 bool save(QWidget *window, const QString &path)
 {
@@ -49,20 +38,20 @@ int main(int argc, char *argv[])
     const QString suffix = arguments.value(2);
 
     const std::unique_ptr<QWidget> dictionary(startApplication());
-    child<QLineEdit>(dictionary.get(), "Text1")->setText(QStringLiteral("bright"));
-    child<QPushButton>(dictionary.get(), "Command2")->click();
-    child<QPushButton>(dictionary.get(), "Command4")->click();
+    child<QLineEdit>(dictionary.get(), QStringLiteral("Text1"))->setText(QStringLiteral("bright"));
+    child<QPushButton>(dictionary.get(), QStringLiteral("Command2"))->click();
+    child<QPushButton>(dictionary.get(), QStringLiteral("Command4"))->click();
     bool ok = save(dictionary.get(), out.filePath(QStringLiteral("dictionary%1.png").arg(suffix)));
 
-    child<QPushButton>(dictionary.get(), "Command10")->click();
-    QWidget *expression = topLevel("Form2");
+    child<QPushButton>(dictionary.get(), QStringLiteral("Command10"))->click();
+    QWidget *expression = guitest::topLevel(QStringLiteral("Form2"));
     if (expression == nullptr)
         return 1;
-    child<QPlainTextEdit>(expression, "Text1")
+    child<QPlainTextEdit>(expression, QStringLiteral("Text1"))
         ->setPlainText(QStringLiteral("明日は日本語を勉強します"));
-    child<QPushButton>(expression, "Command1")->click();
-    child<QLineEdit>(expression, "Text2")->setText(QStringLiteral("taberu"));
-    child<QPushButton>(expression, "Command4")->click();
+    child<QPushButton>(expression, QStringLiteral("Command1"))->click();
+    child<QLineEdit>(expression, QStringLiteral("Text2"))->setText(QStringLiteral("taberu"));
+    child<QPushButton>(expression, QStringLiteral("Command4"))->click();
     ok = save(expression, out.filePath(QStringLiteral("expression%1.png").arg(suffix))) && ok;
     QTextStream(stdout) << (ok ? "screenshots written to " : "could not write to ")
                         << out.absolutePath() << '\n';

@@ -75,6 +75,7 @@ void TestRobustness::checkTableIntact()
 
 void TestRobustness::pressEveryButton(QWidget *window)
 {
+    m_dialogs->replyToEvery(QString(100000, u'9'));
     const auto buttons = window->findChildren<QPushButton *>();
     for (QPushButton *each : buttons) {
         const QString name = each->objectName();
@@ -83,7 +84,6 @@ void TestRobustness::pressEveryButton(QWidget *window)
             continue;
         if (name == u"Command10"_s || (name == u"Command5"_s && qobject_cast<Form2 *>(window)))
             continue;
-        m_dialogs->reply(QString(100000, u'9'));
         each->click();
     }
 }
@@ -146,6 +146,8 @@ void TestRobustness::tenMegabytePaste()
     child<QPushButton>(form2, u"Command3"_s)->click();
     child<QPushButton>(form2, u"Command1"_s)->click();
     QCOMPARE(m_dialogs->seen().size(), 1);
+    QCOMPARE(m_dialogs->seen().first().text, u"We will take the first 60 letters only!"_s);
+    QCOMPARE(child<QPlainTextEdit>(form2, u"Text1"_s)->toPlainText().size(), paste.size());
     QCOMPARE(child<QLabel>(form2, u"Label2(0)"_s)->text(), u"日"_s);
     QCOMPARE(child<QLabel>(form2, u"Label2(11)"_s)->text(), u"\n"_s);
     QCOMPARE(child<QLabel>(form2, u"Label2(12)"_s)->text(), u"𠮷"_s);

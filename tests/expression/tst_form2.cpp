@@ -363,7 +363,6 @@ void TestForm2::runLimitMessage_data()
     QTest::addColumn<bool>("told");
     QTest::newRow("60: no message") << 60 << false;
     QTest::newRow("61: message") << 61 << true;
-    QTest::newRow("ten megabytes") << 10 * 1024 * 1024 << true;
 }
 
 void TestForm2::runLimitMessage()

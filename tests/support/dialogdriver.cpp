@@ -10,12 +10,21 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTest>
 
 DialogDriver::DialogDriver(int interval)
 {
     m_timer.setInterval(interval);
     connect(&m_timer, &QTimer::timeout, this, &DialogDriver::poll);
     m_timer.start();
+}
+
+DialogDriver::~DialogDriver()
+{
+    if (!m_answers.isEmpty() && QTest::runningTest() && !QTest::currentTestFailed()) {
+        QTest::qFail(
+            "an answer given to the dialog driver was never asked for", __FILE__, __LINE__);
+    }
 }
 
 void DialogDriver::reply(const QString &text)
@@ -26,6 +35,11 @@ void DialogDriver::reply(const QString &text)
 void DialogDriver::cancel()
 {
     m_answers.append({ std::nullopt });
+}
+
+void DialogDriver::replyToEvery(const QString &text)
+{
+    m_standing = text;
 }
 
 void DialogDriver::poll()
@@ -40,7 +54,8 @@ void DialogDriver::poll()
     } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
         m_seen.append({ QStringLiteral("input"), input->windowTitle(), input->labelText(),
             input->isModal(), 0 });
-        const Answer answer = m_answers.isEmpty() ? Answer { QString() } : m_answers.takeFirst();
+        const Answer answer = m_answers.isEmpty() ? Answer { m_standing.value_or(QString()) }
+                                                  : m_answers.takeFirst();
         if (answer.text) {
             input->setTextValue(*answer.text);
             input->accept();

@@ -14,8 +14,12 @@
 #include <optional>
 
 // Answers the modal dialogs a handler opens with exec(), from a timer, and
-// records what each one showed. Answers are used in order; a dialog with no
-// answer left is accepted as it stands (OK).
+// records what each one showed. Answers are used in order; an input box with
+// no answer left gets the standing reply, if one was given, and is otherwise
+// accepted as it stands (OK), as is every message box.
+//
+// An answer still queued when the driver goes fails the running test: the
+// handler did not ask what the test expected it to ask.
 class DialogDriver : public QObject
 {
     Q_OBJECT
@@ -32,11 +36,15 @@ public:
 
     // interval: how often to look for a dialog, in milliseconds.
     explicit DialogDriver(int interval = 5);
+    ~DialogDriver() override;
+    Q_DISABLE_COPY_MOVE(DialogDriver)
 
     // Type the reply into the next input box and press OK.
     void reply(const QString &text);
     // Press Cancel on the next input box.
     void cancel();
+    // Type the reply into every input box that finds no answer queued.
+    void replyToEvery(const QString &text);
 
     [[nodiscard]] const QList<Seen> &seen() const { return m_seen; }
 
@@ -48,6 +56,7 @@ private:
         std::optional<QString> text; // nothing: cancel
     };
     QList<Answer> m_answers;
+    std::optional<QString> m_standing;
     QList<Seen> m_seen;
     QTimer m_timer;
 };
