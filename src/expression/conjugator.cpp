@@ -40,6 +40,23 @@ constexpr std::array<QStringView, 14> GodanRuVerbs = {
 constexpr QStringView KuruMarker = u"kir";
 constexpr QStringView SuruMarker = u"shir";
 
+// The forms of kuru and suru that are whole words of their own. Their masu
+// and conditional forms and the ta and te forms still follow the rules.
+struct IrregularForm
+{
+    VerbForm form;
+    QStringView kuru;
+    QStringView suru;
+};
+
+constexpr std::array<IrregularForm, 5> IrregularForms = { {
+    { VerbForm::Imperative, u"koi", u"shiro" },
+    { VerbForm::Volitional, u"koyou", u"shiyou" },
+    { VerbForm::Nai, u"konai", u"shinai" },
+    { VerbForm::Passive, u"korareru", u"sareru" },
+    { VerbForm::Causative, u"kosaseru", u"saseru" },
+} };
+
 QString lastLetters(const QString &text, qsizetype n)
 {
     return text.size() <= n ? text : text.right(n);
@@ -131,6 +148,18 @@ private:
     [[nodiscard]] bool isIrregular() const { return isKuru() || isSuru(); }
     [[nodiscard]] bool endsVowelStem() const { return isVowelStem(lastLetters(m_verb, 3)); }
 
+    // The whole word kuru or suru take for the form, if it is one of those.
+    [[nodiscard]] std::optional<QString> irregularForm(VerbForm form) const
+    {
+        if (!isIrregular())
+            return std::nullopt;
+        for (const IrregularForm &irregular : IrregularForms) {
+            if (irregular.form == form)
+                return (isKuru() ? irregular.kuru : irregular.suru).toString();
+        }
+        return std::nullopt;
+    }
+
     std::optional<QString> dictionaryForm()
     {
         const QString form = m_verb;
@@ -186,10 +215,8 @@ private:
 
     std::optional<QString> imperativeForm() const
     {
-        if (isKuru())
-            return u"koi"_s;
-        if (isSuru())
-            return u"shiro"_s;
+        if (auto irregular = irregularForm(VerbForm::Imperative))
+            return irregular;
         if (endsVowelStem())
             return cutPlus(m_verb, 2, u"ro");
         return cutPlus(m_verb, 1, u"e");
@@ -204,10 +231,8 @@ private:
 
     std::optional<QString> volitionalForm() const
     {
-        if (isKuru())
-            return u"koyou"_s;
-        if (isSuru())
-            return u"shiyou"_s;
+        if (auto irregular = irregularForm(VerbForm::Volitional))
+            return irregular;
         if (endsVowelStem())
             return cutPlus(m_verb, 2, u"you");
         return cutPlus(m_verb, 1, u"ou");
@@ -215,6 +240,8 @@ private:
 
     std::optional<QString> naiForm()
     {
+        if (auto irregular = irregularForm(VerbForm::Nai))
+            return irregular;
         if (endsVowelStem())
             return cutPlus(m_verb, 2, u"nai");
         if (isVowelU(m_ending2)) {
@@ -223,28 +250,20 @@ private:
             m_verb = *cutPlus(m_verb, 1, u"wu");
             return form;
         }
-        if (isKuru())
-            return u"konai"_s;
-        if (isSuru())
-            return u"shinai"_s;
         return cutPlus(m_verb, 1, u"anai");
     }
 
     std::optional<QString> passiveForm() const
     {
-        if (isKuru())
-            return u"korareru"_s;
-        if (isSuru())
-            return u"sareru"_s;
+        if (auto irregular = irregularForm(VerbForm::Passive))
+            return irregular;
         return cutPlus(m_verb, 1, u"areru");
     }
 
     std::optional<QString> causativeForm() const
     {
-        if (isKuru())
-            return u"kosaseru"_s;
-        if (isSuru())
-            return u"saseru"_s;
+        if (auto irregular = irregularForm(VerbForm::Causative))
+            return irregular;
         if (endsVowelStem())
             return cutPlus(m_verb, 2, u"saseru");
         return cutPlus(m_verb, 1, u"aseru");
