@@ -11,7 +11,8 @@ runs=${2:-40}
 probe=$build/bench/kanjiaid_startprobe
 empty=$build/bench/kanjiaid_emptywindow
 work=$(mktemp -d)
-trap 'kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+source "$(dirname "$0")/../tests/support/xvfb.sh"
+trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 # Median, minimum and maximum of one command in a hyperfine JSON export.
 stats() {
@@ -48,11 +49,9 @@ measure() {
 
 QT_QPA_PLATFORM=offscreen measure offscreen
 
-display=":$(( 500 + RANDOM % 400 ))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-DISPLAY=$display QT_QPA_PLATFORM=xcb measure xvfb
+start_xvfb "$work/xvfb.log"
+QT_QPA_PLATFORM=xcb measure xvfb
+unset DISPLAY
 
 # Instructions to first paint, offscreen: unlike wall time, repeatable to the
 # instruction whatever else the machine is doing.

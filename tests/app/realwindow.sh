@@ -13,14 +13,14 @@ main_caption="Velmora University: Online Kanji Learning Program"
 expression_caption="Velmora University, Japan"
 mkdir -p "$out"
 
-display=":$(( 90 + RANDOM % 400 ))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill "${app:-}" "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-
 fail() { echo "FAIL: $*"; exit 1; }
+for tool in xwininfo xdotool; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages x11-utils, xdotool)"
+done
+source "$(dirname "$0")/../support/xvfb.sh"
+trap 'kill "${app:-}" "${xvfb_pid:-}" 2>/dev/null || true' EXIT
+start_xvfb "$out/xvfb.log"
+export QT_QPA_PLATFORM=xcb
 
 # The id of the mapped window with this caption, once it shows.
 find_window() {
