@@ -10,6 +10,7 @@
 #include "fuzzcheck.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 
 using namespace kanjiaid;
@@ -34,9 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1)
         return 0;
-    const auto *units = reinterpret_cast<const QChar *>(data + 1);
+    // The bytes after the first, as UTF-16 code units: copied rather than
+    // read in place, as they start at an odd address.
     const auto count = static_cast<qsizetype>((size - 1) / 2);
-    QString text(units, count);
+    QString text(count, Qt::Uninitialized);
+    std::memcpy(text.data(), data + 1, static_cast<std::size_t>(count) * sizeof(QChar));
     if ((data[0] & 1U) != 0) {
         // A paste of a megabyte: the input, then text of every kind. Built
         // once and overwritten in place, so a long paste costs no copy.
@@ -49,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }();
         Q_UNUSED(filled);
         const qsizetype head = std::min<qsizetype>(count, std::size(paste));
-        std::copy(units, units + head, paste);
+        std::copy(text.cbegin(), text.cbegin() + head, paste);
         text = QString::fromRawData(paste, std::size(paste));
     }
 

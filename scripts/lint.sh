@@ -2,21 +2,63 @@
 # SPDX-FileCopyrightText: 2026 The kanjiaid developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Checks the C++ sources against .clang-format and clang-tidy's default checks.
+# Checks the tree as committed to git: licensing (reuse), includes that go
+# through the parts' include roots, the style against .clang-format, and
+# clang-tidy's default checks. A missing tool, or an empty list of files to
+# check, fails the run; only the style check may be skipped, and says so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+# clang-format's output changes between major versions; the tree is kept in
+# the style of this one.
+style_version=19
+
+fail() {
+    echo "lint: $*" >&2
+    exit 1
+}
+need() { command -v "$1" >/dev/null || fail "$1 is missing (Debian package $2)"; }
+need git git
+need reuse reuse
+need clang-tidy clang-tidy
+need run-clang-tidy clang-tidy
+git rev-parse --is-inside-work-tree >/dev/null 2>&1 \
+    || fail "this is no git checkout: the files to check are the ones git lists"
+
+# The record listing is data, kept exactly as written.
 mapfile -t sources < <(git ls-files '*.cpp' '*.h' | grep -v '^src/store/builtinrecords.cpp$')
-clang-format --dry-run --Werror "${sources[@]}"
+((${#sources[@]} > 0)) || fail "git lists no C++ sources"
+
+reuse lint --quiet || { reuse lint | tail -n 20; fail "licensing information is missing"; }
+echo "lint: licensing: every file has its copyright and licence (reuse)"
+
+# A relative include would reach a part whose library is not linked.
+if grep -nE '^#include "\.\./' "${sources[@]}"; then
+    fail "include through the include roots (\"store/kanjitable.h\"), never by a relative path"
+fi
+echo "lint: includes: ${#sources[@]} files, none relative"
+
+if command -v "clang-format-$style_version" >/dev/null; then
+    "clang-format-$style_version" --dry-run --Werror "${sources[@]}"
+    echo "lint: style: ${#sources[@]} files formatted as clang-format $style_version formats them"
+else
+    echo "lint: style NOT CHECKED: clang-format-$style_version is not installed, and other" \
+        "versions format differently (Debian package clang-format-$style_version)"
+fi
 
 # clang-tidy reads the compile commands of a build without precompiled headers.
 cmake -S . -B build-tidy -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DKANJIAID_PCH=OFF >/dev/null
 mapfile -t generated < <(cmake --build build-tidy --target help | awk '/_autogen$/ { print $2 }')
+((${#generated[@]} > 0)) || fail "the build lists no moc targets to generate"
 cmake --build build-tidy -j "$(nproc)" --target "${generated[@]}" >/dev/null
 mapfile -t units < <(git ls-files 'src/*.cpp' 'tools/*.cpp' 'bench/*.cpp' 'tests/*.cpp' \
-    | grep -v builtinrecords)
-report=$(run-clang-tidy -quiet -p build-tidy "${units[@]}" 2>/dev/null | grep -E 'warning:|error:' || true)
-if [[ -n "$report" ]]; then
-    echo "$report"
-    exit 1
+    | grep -v -e builtinrecords -e '^tests/consumer/')
+((${#units[@]} > 0)) || fail "git lists no translation units"
+if ! output=$(run-clang-tidy -quiet -p build-tidy "${units[@]}" 2>&1); then
+    echo "$output" | grep -E 'warning:|error:' || echo "$output" | tail -n 20
+    fail "clang-tidy failed"
 fi
-echo "lint: clean"
+report=$(grep -E 'warning:|error:' <<<"$output" || true)
+[[ -z $report ]] || { echo "$report"; fail "clang-tidy found the above"; }
+echo "lint: clang-tidy $(clang-tidy --version | awk '/LLVM version/ { print $NF }'):" \
+    "${#units[@]} translation units, no findings"

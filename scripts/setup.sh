@@ -2,15 +2,20 @@
 # SPDX-FileCopyrightText: 2026 The kanjiaid developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Installs the Debian packages kanjiaid needs and the machine lacks.
-#   scripts/setup.sh          to build and run the program
+# Installs the Debian packages kanjiaid needs and the machine lacks, on
+# Debian 12 and 13 (and systems with the same package names). Packages are
+# named by role, so each release brings its own versions (its default clang,
+# its Qt 6); clang-format alone is named by version, as the style is that of
+# one version.
+#   scripts/setup.sh          to build and run the program (and package it)
 #   scripts/setup.sh --tests  also what the test suite needs
 set -euo pipefail
 
-packages=(qt6-base-dev cmake g++ make
+packages=(qt6-base-dev cmake g++ make dpkg-dev file
           fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(xvfb xauth xdotool x11-utils clang libclang-rt-14-dev clang-format clang-tidy
+    packages+=(git xvfb xauth xdotool x11-utils
+               clang libclang-rt-dev clang-tidy clang-format-19 reuse
                desktop-file-utils appstream)
 fi
 
@@ -23,7 +28,21 @@ done
 ((${#missing[@]} == 0)) && exit 0
 
 sudo=()
-[[ "$(id -u)" -ne 0 ]] && sudo=(sudo)
+if [[ "$(id -u)" -ne 0 ]]; then
+    command -v sudo >/dev/null || { echo "setup: not root, and sudo is missing: install ${missing[*]} as root" >&2; exit 1; }
+    sudo=(sudo)
+fi
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
+unavailable=()
+for package in "${missing[@]}"; do
+    candidate=$(apt-cache policy "$package" 2>/dev/null | awk '/Candidate:/ { print $2 }')
+    [[ -n $candidate && $candidate != "(none)" ]] || unavailable+=("$package")
+done
+if ((${#unavailable[@]})); then
+    . /etc/os-release
+    echo "setup: ${PRETTY_NAME:-this system} offers no package named: ${unavailable[*]}" >&2
+    echo "setup: kanjiaid is set up on Debian 12 and 13; see the README" >&2
+    exit 1
+fi
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
