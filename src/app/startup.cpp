@@ -15,6 +15,9 @@
 
 QWidget *startApplication()
 {
+    // The icons are compiled into this static library, which the linker
+    // would otherwise leave out of the program.
+    Q_INIT_RESOURCE(kanjiaid);
     using namespace kanjiaid;
     // Two sizes serve the title bar and the task switcher; the desktop's menu
     // takes the installed theme icons.

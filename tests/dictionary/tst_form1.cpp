@@ -53,6 +53,7 @@ private Q_SLOTS:
     void cleanup();
 
     void startupState();
+    void windowIconNotLeftOutByTheLinker();
     void layout_data();
     void layout();
     void fonts();
@@ -199,6 +200,14 @@ void TestForm1::startupState()
     QCOMPARE(form()->detailsShown(), qint16(0));
     QCOMPARE(form()->currentRecord(), qint16(0));
     QCOMPARE(RecordCount(), qint16(320));
+}
+
+// The icons live in a static library's resources, which reach the program
+// only when the start-up asks for them.
+void TestForm1::windowIconNotLeftOutByTheLinker()
+{
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    QCOMPARE(sizes, (QList<QSize> { QSize(32, 32), QSize(64, 64) }));
 }
 
 void TestForm1::layout_data()
