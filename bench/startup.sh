@@ -3,13 +3,37 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Start-up to first paint and peak memory of kanjiaid against an empty Qt
-# window, offscreen and under one Xvfb, with hyperfine and GNU time.
-#   bench/startup.sh [BUILD_DIR] [RUNS]
+# window and against the same window with one label (the floor for a window
+# that shows text): wall time with hyperfine, peak memory with GNU time,
+# offscreen and under one Xvfb, and instructions with callgrind, offscreen.
+#   bench/startup.sh [--add-fonts DIR] [--instructions] [BUILD_DIR] [RUNS]
+#     --add-fonts DIR  measure again with the fonts in DIR added to the
+#                      machine's, through a private fontconfig configuration
+#                      (the machine itself is left as it is)
+#     --instructions   instructions only (quick, and repeatable to the
+#                      instruction)
 set -euo pipefail
+extra="" only_instructions=0
+while [[ ${1:-} == --* ]]; do
+    case $1 in
+        --add-fonts) extra=$(realpath "${2:?--add-fonts needs a folder}"); shift 2 ;;
+        --instructions) only_instructions=1; shift ;;
+        *) echo "startup.sh: unknown option $1" >&2; exit 2 ;;
+    esac
+done
 build=${1:-build}
 runs=${2:-40}
 probe=$build/bench/kanjiaid_startprobe
 empty=$build/bench/kanjiaid_emptywindow
+for tool in valgrind fc-list; do
+    command -v "$tool" >/dev/null || { echo "startup.sh: $tool is missing" >&2; exit 1; }
+done
+if ((!only_instructions)); then
+    for tool in hyperfine /usr/bin/time bc python3 Xvfb; do
+        command -v "$tool" >/dev/null || { echo "startup.sh: $tool is missing" >&2; exit 1; }
+    done
+fi
+[[ -x $probe && -x $empty ]] || { echo "startup.sh: build $build first (bench targets)" >&2; exit 1; }
 work=$(mktemp -d)
 source "$(dirname "$0")/../tests/support/xvfb.sh"
 trap 'kill "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -27,6 +51,8 @@ peak_kb() { # median peak resident set of five runs, in KiB
     done | sort -n | sed -n 3p
 }
 
+ratio() { printf '%.2f' "$(echo "$1 / $2" | bc -l)"; }
+
 measure() {
     local name=$1
     hyperfine --style none --warmup 5 --runs "$runs" --export-json "$work/$name.json" \
@@ -38,31 +64,54 @@ measure() {
     ememory=$(peak_kb "$empty")
     kmemory=$(peak_kb "$probe")
     lmemory=$(peak_kb "$empty" --label)
-    printf '%-10s first paint: empty %s ms (%s-%s), kanjiaid %s ms (%s-%s), ratio %.2f\n' \
-        "$name" "$em" "$emin" "$emax" "$km" "$kmin" "$kmax" "$(echo "$km / $em" | bc -l)"
-    printf '%-10s peak memory: empty %s KiB, kanjiaid %s KiB, ratio %.2f\n' \
-        "$name" "$ememory" "$kmemory" "$(echo "$kmemory / $ememory" | bc -l)"
-    printf '%-10s one label:   %s ms (%s-%s), %s KiB; kanjiaid against it: time %.2f, memory %.2f\n' \
-        "$name" "$lm" "$lmin" "$lmax" "$lmemory" "$(echo "$km / $lm" | bc -l)" \
-        "$(echo "$kmemory / $lmemory" | bc -l)"
+    printf '%-10s first paint: empty %s ms (%s-%s), one label %s ms (%s-%s), kanjiaid %s ms (%s-%s); ratio %s, against one label %s\n' \
+        "$name" "$em" "$emin" "$emax" "$lm" "$lmin" "$lmax" "$km" "$kmin" "$kmax" \
+        "$(ratio "$km" "$em")" "$(ratio "$km" "$lm")"
+    printf '%-10s peak memory: empty %s KiB, one label %s KiB, kanjiaid %s KiB; ratio %s, against one label %s\n' \
+        "$name" "$ememory" "$lmemory" "$kmemory" "$(ratio "$kmemory" "$ememory")" \
+        "$(ratio "$kmemory" "$lmemory")"
 }
-
-QT_QPA_PLATFORM=offscreen measure offscreen
-
-start_xvfb "$work/xvfb.log"
-QT_QPA_PLATFORM=xcb measure xvfb
-unset DISPLAY
 
 # Instructions to first paint, offscreen: unlike wall time, repeatable to the
 # instruction whatever else the machine is doing.
-if command -v valgrind >/dev/null; then
+instructions() {
     count() {
         QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 \
             | awk '/Collected/ { print $4 }'
     }
+    local ei li ki
     ei=$(count "$empty")
     li=$(count "$empty" --label)
     ki=$(count "$probe")
-    printf 'instructions (offscreen): empty %s, one label %s, kanjiaid %s; ratio %.2f, against one label %.2f\n' \
-        "$ei" "$li" "$ki" "$(echo "$ki / $ei" | bc -l)" "$(echo "$ki / $li" | bc -l)"
+    printf 'instructions (offscreen, %s font faces): empty %s, one label %s, kanjiaid %s; ratio %s, against one label %s\n' \
+        "$(fc-list | wc -l)" "$ei" "$li" "$ki" "$(ratio "$ki" "$ei")" "$(ratio "$ki" "$li")"
+}
+
+run_all() {
+    "$empty" --label -platform offscreen # fills fontconfig's caches for this font set
+    instructions
+    ((only_instructions)) && return
+    QT_QPA_PLATFORM=offscreen measure offscreen
+    start_xvfb "$work/xvfb.log"
+    QT_QPA_PLATFORM=xcb measure xvfb
+    kill "$xvfb_pid"
+    unset DISPLAY
+}
+
+echo "== the machine's fonts"
+run_all
+if [[ -n $extra ]]; then
+    # The machine's configuration and fonts, plus the folder; caches of its own.
+    cat >"$work/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <cachedir>$work/fontconfig-cache</cachedir>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <dir>$extra</dir>
+</fontconfig>
+EOF
+    export FONTCONFIG_FILE=$work/fonts.conf
+    echo "== the machine's fonts and those in $extra"
+    run_all
 fi

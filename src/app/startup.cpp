@@ -9,6 +9,7 @@
 #include "app/apptitle.h"
 #include "app/windowswitcher.h"
 #include "dictionary/form1.h"
+#include "ui/fonts.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,6 +20,11 @@ QWidget *startApplication()
     // would otherwise leave out of the program.
     Q_INIT_RESOURCE(kanjiaid);
     using namespace kanjiaid;
+    // Text laid out before a control has its font (a new line edit lays out
+    // its empty text at once) uses the application's font: that it is the
+    // windows' own spares a font nothing draws with. Dialogs keep the
+    // desktop's font.
+    QApplication::setFont(ui::interfaceFont());
     // Two sizes serve the title bar and the task switcher; the desktop's menu
     // takes the installed theme icons.
     QIcon icon;

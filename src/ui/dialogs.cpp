@@ -6,6 +6,7 @@
 
 #include "ui/dialogs.h"
 
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -14,6 +15,7 @@ namespace kanjiaid::ui {
 void showMessage(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox box(parent);
+    box.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
@@ -24,6 +26,7 @@ void showMessage(QWidget *parent, const QString &title, const QString &text)
 std::optional<QString> askText(QWidget *parent, const QString &title, const QString &prompt)
 {
     QInputDialog dialog(parent);
+    dialog.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);

@@ -14,6 +14,8 @@ class QWidget;
 
 namespace kanjiaid::ui {
 
+// Dialogs are drawn in the desktop's own font, whatever the application's.
+
 // A modal message box with one OK button; returns when the user closes it.
 void showMessage(QWidget *parent, const QString &title, const QString &text);
 

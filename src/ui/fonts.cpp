@@ -6,13 +6,16 @@
 
 #include "ui/fonts.h"
 
-#include <QStringList>
+#include <QFontDatabase>
+
+#include <array>
 
 namespace kanjiaid::ui {
 
 namespace {
 
-// Japanese faces, best first. IPAPGothic is the metric twin of MS PGothic.
+// Japanese faces, best first. IPAPGothic is the metric twin of MS PGothic,
+// which Windows also lists under its Japanese name.
 QStringList japaneseFamilies()
 {
     return {
@@ -27,13 +30,43 @@ QStringList japaneseFamilies()
 
 // The face asked for, then Arial's metric twins (narrow enough for the fixed
 // layout), then a wide sans, then the Japanese faces for any kanji.
-QFont sansFont(const QString &designed, qreal pointSize, bool bold)
+QStringList sansFamilies(const QString &designed)
 {
-    QStringList families { designed, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-        QStringLiteral("DejaVu Sans") };
-    families += japaneseFamilies();
+    return QStringList { designed, QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+        QStringLiteral("DejaVu Sans") }
+    + japaneseFamilies();
+}
+
+// A family that several foundries make is listed with its foundry in
+// brackets: "Noto Sans [GOOG]".
+QString withoutFoundry(const QString &listed)
+{
+    const qsizetype bracket = listed.indexOf(QStringLiteral(" ["));
+    return bracket < 0 ? listed : listed.left(bracket);
+}
+
+constexpr std::array Roles
+    = { FontRole::Japanese, FontRole::Interface, FontRole::Tahoma, FontRole::LucidaSansUnicode };
+
+// Resolved on first use: the installed families are read once, as asking the
+// font database about one family at a time costs more than the search it
+// would save.
+const QStringList &resolvedFamilies(FontRole role)
+{
+    static const std::array<QStringList, Roles.size()> resolved = [] {
+        const QStringList installed = QFontDatabase::families();
+        std::array<QStringList, Roles.size()> families;
+        for (const FontRole each : Roles)
+            families[static_cast<std::size_t>(each)] = resolveFamilies(each, installed);
+        return families;
+    }();
+    return resolved[static_cast<std::size_t>(role)];
+}
+
+QFont roleFont(FontRole role, qreal pointSize, bool bold)
+{
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(resolvedFamilies(role));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -42,28 +75,54 @@ QFont sansFont(const QString &designed, qreal pointSize, bool bold)
 
 } // namespace
 
+QStringList preferredFamilies(FontRole role)
+{
+    switch (role) {
+    case FontRole::Japanese:
+        return japaneseFamilies();
+    case FontRole::Interface:
+        return sansFamilies(QStringLiteral("Arial"));
+    case FontRole::Tahoma:
+        return sansFamilies(QStringLiteral("Tahoma"));
+    case FontRole::LucidaSansUnicode:
+        return sansFamilies(QStringLiteral("Lucida Sans Unicode"));
+    }
+    return {};
+}
+
+QStringList resolveFamilies(FontRole role, const QStringList &installed)
+{
+    QStringList names;
+    names.reserve(installed.size());
+    for (const QString &listed : installed)
+        names.append(withoutFoundry(listed));
+    const QStringList preferred = preferredFamilies(role);
+    QStringList resolved;
+    for (const QString &family : preferred) {
+        if (names.contains(family, Qt::CaseInsensitive))
+            resolved.append(family);
+    }
+    return resolved.isEmpty() ? preferred : resolved;
+}
+
 QFont japaneseFont(qreal pointSize)
 {
-    QFont font;
-    font.setFamilies(japaneseFamilies());
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    return font;
+    return roleFont(FontRole::Japanese, pointSize, false);
 }
 
 QFont tahomaFont(qreal pointSize, bool bold)
 {
-    return sansFont(QStringLiteral("Tahoma"), pointSize, bold);
+    return roleFont(FontRole::Tahoma, pointSize, bold);
 }
 
 QFont lucidaFont(qreal pointSize, bool bold)
 {
-    return sansFont(QStringLiteral("Lucida Sans Unicode"), pointSize, bold);
+    return roleFont(FontRole::LucidaSansUnicode, pointSize, bold);
 }
 
 QFont interfaceFont()
 {
-    return sansFont(QStringLiteral("Arial"), 7.5, false);
+    return roleFont(FontRole::Interface, 7.5, false);
 }
 
 } // namespace kanjiaid::ui
