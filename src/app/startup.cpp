@@ -7,12 +7,12 @@
 #include "app/startup.h"
 
 #include "app/apptitle.h"
+#include "app/windowicon.h"
 #include "app/windowswitcher.h"
 #include "dictionary/form1.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
-#include <QIcon>
 
 QWidget *startApplication()
 {
@@ -25,12 +25,7 @@ QWidget *startApplication()
     // windows' own spares a font nothing draws with. Dialogs keep the
     // desktop's font.
     QApplication::setFont(ui::interfaceFont());
-    // Two sizes serve the title bar and the task switcher; the desktop's menu
-    // takes the installed theme icons.
-    QIcon icon;
-    for (const int size : { 32, 64 })
-        icon.addFile(QStringLiteral(":/kanjiaid/icon-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(windowIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.kanjiaid"));
     auto *dictionary = new Form1(applicationTitle()); // owned by the caller
     new WindowSwitcher(dictionary, applicationTitle()); // owned by the window

@@ -21,6 +21,9 @@ source "$(dirname "$0")/../support/xvfb.sh"
 trap 'kill "${app:-}" "${xvfb_pid:-}" 2>/dev/null || true' EXIT
 start_xvfb "$out/xvfb.log"
 export QT_QPA_PLATFORM=xcb
+# Under the sanitizers: the leaks Qt's X11 platform keeps show the Qt frame
+# their suppression names only to the slow unwinder.
+[[ -n ${ASAN_OPTIONS:-} ]] && export ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0
 
 # The id of the mapped window with this caption, once it shows.
 find_window() {
