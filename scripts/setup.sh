@@ -45,4 +45,5 @@ if ((${#unavailable[@]})); then
     echo "setup: kanjiaid is set up on Debian 12 and 13; see the README" >&2
     exit 1
 fi
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# dpkg's progress goes to standard output; apt's errors stay on standard error.
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
