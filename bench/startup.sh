@@ -90,7 +90,7 @@ instructions() {
 # Click to painted expression window, each in a fresh program.
 first_show() {
     for _ in $(seq "$runs"); do
-        "$probe" --expression-window | awk '{ print $(NF - 1) }'
+        "$probe" --expression-window 2>/dev/null | awk '{ print $(NF - 1) }'
     done | sort -n | awk '{ v[NR] = $1 } END { printf "%.2f ms (%.2f-%.2f)", v[int((NR + 1) / 2)], v[1], v[NR] }'
 }
 
