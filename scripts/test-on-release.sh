@@ -39,6 +39,7 @@ fi
 need() { # command, and the Debian package that has it
     command -v "$1" >/dev/null && return 0
     echo "test-on-release: installing $2 for $1"
+    apt-get update -qq
     apt-get install -y -qq --no-install-recommends "$2" >/dev/null \
         || { echo "test-on-release: cannot install $2, which provides $1" >&2; exit 1; }
 }
