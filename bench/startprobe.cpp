@@ -19,7 +19,6 @@
 #include <QEvent>
 #include <QPushButton>
 #include <QTextStream>
-#include <QTimer>
 
 #include <memory>
 

@@ -25,14 +25,11 @@ build=${1:-build}
 runs=${2:-40}
 probe=$build/bench/kanjiaid_startprobe
 empty=$build/bench/kanjiaid_emptywindow
-for tool in valgrind fc-list; do
+tools=(valgrind fc-list)
+((only_instructions)) || tools+=(hyperfine /usr/bin/time bc python3 Xvfb)
+for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null || { echo "startup.sh: $tool is missing" >&2; exit 1; }
 done
-if ((!only_instructions)); then
-    for tool in hyperfine /usr/bin/time bc python3 Xvfb; do
-        command -v "$tool" >/dev/null || { echo "startup.sh: $tool is missing" >&2; exit 1; }
-    done
-fi
 [[ -x $probe && -x $empty ]] || { echo "startup.sh: build $build first (bench targets)" >&2; exit 1; }
 work=$(mktemp -d)
 source "$(dirname "$0")/../tests/support/xvfb.sh"
