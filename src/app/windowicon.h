@@ -12,8 +12,7 @@ namespace kanjiaid {
 
 // The program's icon for its windows, in the two sizes that serve the title
 // bar and the task switcher (the desktop's menu takes the installed theme
-// icons). Its pictures are decoded when a platform first asks for one, as X11
-// does when it maps a window; the first paint never needs them.
+// icons).
 [[nodiscard]] QIcon windowIcon();
 
 } // namespace kanjiaid

@@ -92,8 +92,7 @@ void Form1::createControls()
 
     Text1 = new QLineEdit(client);
     Text1->setObjectName(QStringLiteral("Text1"));
-    // Empty and unfocused at start: its Japanese face can wait for its first use.
-    ui::setFontOnFirstUse(Text1, ui::japaneseFont(12));
+    Text1->setFont(ui::japaneseFont(12));
     Text1->setGeometry(twipsRect(2280, 2640, 2415, 375));
 
     Command2 = button(

@@ -8,7 +8,6 @@
 
 #include "ui/fonts.h"
 
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -50,51 +49,6 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
     label->setAlignment(alignment);
     label->setGeometry(geometry);
     return label;
-}
-
-namespace {
-
-class FontOnFirstUse : public QObject
-{
-public:
-    FontOnFirstUse(QLineEdit *box, const QFont &font)
-        : QObject(box)
-        , m_box(box)
-        , m_font(font)
-    {
-        box->installEventFilter(this);
-        connect(box, &QLineEdit::textChanged, this, &FontOnFirstUse::apply);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusIn)
-            apply();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void apply()
-    {
-        m_box->removeEventFilter(this);
-        disconnect(m_box, nullptr, this, nullptr);
-        m_box->setFont(m_font);
-        deleteLater();
-    }
-
-    QLineEdit *m_box;
-    QFont m_font;
-};
-
-} // namespace
-
-void setFontOnFirstUse(QLineEdit *box, const QFont &font)
-{
-    if (box->hasFocus() || !box->text().isEmpty())
-        box->setFont(font);
-    else
-        new FontOnFirstUse(box, font); // a child of the box, gone once it has set the font
 }
 
 WrappingButton::WrappingButton(const QString &caption, QWidget *parent)

@@ -12,7 +12,6 @@
 #include <QRect>
 #include <QString>
 
-class QLineEdit;
 class QWidget;
 
 namespace kanjiaid::ui {
@@ -43,11 +42,6 @@ void setLabelBackground(QLabel *label, const QColor &colour);
 // Creates a plain-text label; captions wrap at word boundaries.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
     const QRect &geometry, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
-
-// Gives a line edit its font the first time it takes the focus or holds
-// text. Until then it draws no glyph, so the font's face need not be loaded
-// for the window's first paint.
-void setFontOnFirstUse(QLineEdit *box, const QFont &font);
 
 // A push button whose caption wraps at word boundaries inside its fixed
 // rectangle, as QPushButton itself never wraps; text() stays the caption.

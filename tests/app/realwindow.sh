@@ -2,28 +2,42 @@
 # SPDX-FileCopyrightText: 2026 The kanjiaid developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Starts the real program on an X server (Xvfb), finds its windows by their
-# captions and screenshots them: the dictionary window, then the expression
-# window through "Check Expression", back through "Back to Main", and ends it
-# with "Exit", expecting a clean exit.
+# Walks the real program through its windows on a real display server, twice:
+#  - on X11 (Xvfb), with pointer clicks and key presses, finding the windows
+#    by their captions and screenshotting them;
+#  - on Wayland (weston, headless), through the accessibility interface, as
+#    no input device reaches a headless compositor (tests/app/accessiblewalk.py).
+# The walk: the dictionary window, "Check Expression" to the expression
+# window, "Back to Main", the help text's message box closed with OK, and
+# "Exit". The program must end with status 0 and print nothing.
 #   realwindow.sh KANJIAID GRABWINDOW OUTPUT_DIR
+# Without weston the Wayland walk is skipped and says so; under CI=true that
+# fails the test.
 set -euo pipefail
 program=$1 grab=$2 out=$3
+here=$(cd "$(dirname "$0")" && pwd)
 main_caption="Velmora University: Online Kanji Learning Program"
 expression_caption="Velmora University, Japan"
+message_title="Kanji Learning Program"
 mkdir -p "$out"
 
 fail() { echo "FAIL: $*"; exit 1; }
 for tool in xwininfo xdotool; do
     command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages x11-utils, xdotool)"
 done
-source "$(dirname "$0")/../support/xvfb.sh"
-trap 'kill "${app:-}" "${xvfb_pid:-}" 2>/dev/null || true' EXIT
-start_xvfb "$out/xvfb.log"
-export QT_QPA_PLATFORM=xcb
+source "$here/../support/xvfb.sh"
+# The session directory a desktop login gives its programs.
+runtime=$(mktemp -d)
+trap 'kill "${app:-}" "${xvfb_pid:-}" "${weston_pid:-}" 2>/dev/null || true; rm -rf "$runtime"' EXIT
+export XDG_RUNTIME_DIR=$runtime
 # Under the sanitizers: the leaks Qt's X11 platform keeps show the Qt frame
 # their suppression names only to the slow unwinder.
 [[ -n ${ASAN_OPTIONS:-} ]] && export ASAN_OPTIONS=$ASAN_OPTIONS:fast_unwind_on_malloc=0
+
+# Whatever the program printed: nothing is expected.
+silent() {
+    [[ ! -s $1 ]] || { cat "$1"; fail "the program printed the above"; }
+}
 
 # The id of the mapped window with this caption, once it shows.
 find_window() {
@@ -50,7 +64,8 @@ screenshot() {
 # Clicks at a point of a window's client area, given in pixels.
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
-"$program" >"$out/kanjiaid.log" 2>&1 &
+start_xvfb "$out/xvfb.log"
+QT_QPA_PLATFORM=xcb "$program" >"$out/kanjiaid.log" 2>&1 &
 app=$!
 
 main=$(find_window "$main_caption") || fail "no window captioned '$main_caption'"
@@ -67,8 +82,45 @@ for _ in $(seq 100); do viewable "$main" && break; sleep 0.05; done
 viewable "$main" || fail "Back to Main did not bring the dictionary window back"
 viewable "$expression" && fail "the expression window stayed on screen"
 
+click "$main" 20 $(( menu / 2 )) # Help
+message=$(find_window "$message_title") || fail "Help opened no message box titled '$message_title'"
+screenshot "$message" help-xcb.png
+xdotool windowfocus --sync "$message" key Return # OK
+for _ in $(seq 100); do viewable "$message" || break; sleep 0.05; done
+viewable "$message" && fail "Return did not close the message box"
+
 click "$main" 404 $(( menu + 396 )) # Exit
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$app" 2>/dev/null && fail "Exit did not end the program"
 wait "$app" || fail "the program exited with status $?"
-echo "PASS: both windows shown, switched and screenshot; Exit ended the program"
+silent "$out/kanjiaid.log"
+kill "$xvfb_pid"
+unset DISPLAY
+echo "PASS (x11): both windows shown, switched and screenshot, the help text's message box closed;" \
+    "Exit ended the program with status 0, printing nothing"
+
+if ! command -v weston >/dev/null; then
+    echo "Wayland walk SKIPPED: weston is missing (Debian package weston)"
+    [[ ${CI:-} != true ]] || fail "CI must walk the Wayland session too"
+    exit 0
+fi
+for tool in dbus-run-session /usr/bin/python3; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages dbus-daemon, python3-gi)"
+done
+# The renderer option is --use-pixman up to weston 11, --renderer since.
+renderer=(--renderer=pixman)
+(($(weston --version | awk '{ split($2, v, "."); print v[1] }') < 12)) && renderer=(--use-pixman)
+socket=kanjiaid-$$
+weston --backend=headless-backend.so "${renderer[@]}" --socket="$socket" --idle-time=0 \
+    --width=1024 --height=768 >"$out/weston.log" 2>&1 &
+weston_pid=$!
+for _ in $(seq 100); do [[ -S $runtime/$socket ]] && break; sleep 0.05; done
+[[ -S $runtime/$socket ]] || { cat "$out/weston.log"; fail "weston did not start"; }
+# The session bus carries the accessibility bus; its services log to it.
+if ! WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland \
+    dbus-run-session -- "$here/accessiblewalk.py" "$program" "$out/kanjiaid-wayland.log" \
+    >"$out/wayland-walk.log" 2>&1; then
+    cat "$out/wayland-walk.log"
+    exit 1
+fi
+grep '^PASS' "$out/wayland-walk.log"

@@ -33,6 +33,8 @@ unexpected=$(grep -vE '^\./usr/(|bin/|bin/kanjiaid|share/|share/(applications|me
 
 [[ "$(dpkg-deb -f "$deb" Package)" == kanjiaid ]] || fail "package name"
 [[ "$(dpkg-deb -f "$deb" Architecture)" == "$(dpkg --print-architecture)" ]] || fail "architecture"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ $recommends == qt6-wayland ]] || fail "Recommends is '$recommends', not qt6-wayland (Wayland windows)"
 depends=$(dpkg-deb -f "$deb" Depends)
 # The package names in Depends, alternatives included, without versions.
 named=$(tr ',|' '\n\n' <<<"$depends" | sed -E 's/\(.*\)//; s/:any//; s/[[:space:]]//g' | sort -u)
@@ -69,4 +71,4 @@ for family in IPAPGothic "Liberation Sans"; do
     expect "the $family font" "$file"
 done
 desktop-file-validate "$work/root/usr/share/applications/org.velmora.kanjiaid.desktop"
-echo "PASS: $(basename "$deb") holds the program, desktop entry, metainfo and icons; Depends: $depends"
+echo "PASS: $(basename "$deb") holds the program, desktop entry, metainfo and icons; Depends: $depends; Recommends: $recommends"
