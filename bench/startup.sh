@@ -7,6 +7,7 @@
 # that shows text): wall time with hyperfine, peak memory with GNU time,
 # offscreen and under one Xvfb, and instructions with callgrind, offscreen.
 #   bench/startup.sh [--add-fonts DIR] [--instructions] [BUILD_DIR] [RUNS]
+#     BUILD_DIR        the build to measure (default: the project's build/)
 #     --add-fonts DIR  measure again with the fonts in DIR added to the
 #                      machine's, through a private fontconfig configuration
 #                      (the machine itself is left as it is)
@@ -21,7 +22,7 @@ while [[ ${1:-} == --* ]]; do
         *) echo "startup.sh: unknown option $1" >&2; exit 2 ;;
     esac
 done
-build=${1:-build}
+build=${1:-$(dirname "$0")/../build}
 runs=${2:-40}
 probe=$build/bench/kanjiaid_startprobe
 empty=$build/bench/kanjiaid_emptywindow

@@ -28,13 +28,10 @@ for package in "${packages[@]}"; do
 done
 ((${#missing[@]} == 0)) && exit 0
 
-sudo=()
-if [[ "$(id -u)" -ne 0 ]]; then
-    command -v sudo >/dev/null || { echo "setup: not root, and sudo is missing: install ${missing[*]} as root" >&2; exit 1; }
-    sudo=(sudo)
-fi
+source "$(dirname "$0")/as-root.sh"
+root_reachable "install the Debian packages ${missing[*]}"
 echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
+as_root apt-get update -qq
 unavailable=()
 for package in "${missing[@]}"; do
     candidate=$(apt-cache policy "$package" 2>/dev/null | awk '/Candidate:/ { print $2 }')
@@ -47,4 +44,5 @@ if ((${#unavailable[@]})); then
     exit 1
 fi
 # dpkg's progress goes to standard output; apt's errors stay on standard error.
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+as_root env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

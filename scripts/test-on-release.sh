@@ -3,23 +3,44 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Runs the README's commands the way a new user of another Debian release
-# would: in a bare root of that release (debootstrap's minbase, made with
-# mmdebstrap or debootstrap from this machine's package mirror), holding a
-# clean clone of this repository's HEAD and nothing else.
-#   scripts/test-on-release.sh RELEASE [run] [test]
-#     RELEASE  bookworm (Debian 12) or trixie (Debian 13)
-#     run      scripts/run.sh must build the program and start it (offscreen);
-#              it must still be running some seconds later
-#     test     scripts/test.sh must pass
-#   With neither, both run, each in a fresh copy of the root.
+# would: in a bare root of that release (debootstrap's minbase and sudo, made
+# with mmdebstrap or debootstrap from this machine's package mirror), holding
+# a clean clone of this repository's HEAD and nothing else.
+#   scripts/test-on-release.sh [--as-root] RELEASE [run] [test]
+#     RELEASE    bookworm (Debian 12) or trixie (Debian 13)
+#     run        scripts/run.sh must build the program and start it (offscreen);
+#                it must still be running some seconds later
+#     test       scripts/test.sh must pass
+#     --as-root  run them as root; by default they run as an ordinary user
+#                who may use sudo without a password, in a clone in that
+#                user's home, after a user whose sudo asks for a password has
+#                been stopped, at once and with a message, by scripts/run.sh
+#                started without a terminal
+#   With neither command, both run, one after the other, in one root.
 # Only committed work is seen. Needs root, through sudo when not run as root.
-# The base root is kept in /tmp/kanjiaid-roots between runs, as are the
-# packages downloaded into it; KANJIAID_MIRROR overrides the mirror.
+#
+# Safe as root on a shared machine: its store is a folder only root may
+# write (/var/cache/kanjiaid-release-roots), one run holds it at a time, a
+# base root is used only when it is complete and as written (its checksum
+# is kept beside it), and mounts a killed run left behind are undone before
+# anything under the store is removed. KANJIAID_MIRROR overrides the mirror.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-project=$PWD
+self=$(realpath "$0")
+project=$(cd "$(dirname "$self")/.." && pwd)
+cd "$project"
+source scripts/as-root.sh
 
-release=${1:?"usage: $0 bookworm|trixie [run] [test]"}
+fail() {
+    echo "test-on-release: $*" >&2
+    exit 1
+}
+usage="usage: $0 [--as-root] bookworm|trixie [run] [test]"
+as_user=1
+if [[ ${1:-} == --as-root ]]; then
+    as_user=0
+    shift
+fi
+release=${1:?$usage}
 shift
 case $release in
     bookworm | trixie) ;;
@@ -33,18 +54,23 @@ for command in "${commands[@]}"; do
 done
 
 if [[ $(id -u) -ne 0 ]]; then
-    exec sudo --preserve-env=KANJIAID_MIRROR,KANJIAID_FUZZ_SECONDS "$0" "$release" "${commands[@]}"
+    root_reachable "run: $self $*"
+    options=()
+    ((as_user)) || options=(--as-root)
+    exec sudo --preserve-env=KANJIAID_MIRROR,KANJIAID_FUZZ_SECONDS,CI \
+        "$self" "${options[@]}" "$release" "${commands[@]}"
 fi
 
 need() { # command, and the Debian package that has it
     command -v "$1" >/dev/null && return 0
     echo "test-on-release: installing $2 for $1"
     apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "$2" >/dev/null \
-        || { echo "test-on-release: cannot install $2, which provides $1" >&2; exit 1; }
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$2" >/dev/null \
+        || fail "cannot install $2, which provides $1"
 }
 need git git
 need chroot coreutils
+need flock util-linux
 if ! command -v mmdebstrap >/dev/null && ! command -v debootstrap >/dev/null; then
     need mmdebstrap mmdebstrap
 fi
@@ -57,53 +83,98 @@ mirror=${KANJIAID_MIRROR:-$(
             | sed -E 's/\[[^]]*\]//' | awk '/^deb / { print $2 }'
     } | awk '/\/debian\/?$/ { print; exit }' || true
 )}
-[[ -n $mirror ]] || { echo "test-on-release: no Debian mirror in /etc/apt; set KANJIAID_MIRROR" >&2; exit 1; }
+[[ -n $mirror ]] || fail "no Debian mirror in /etc/apt; set KANJIAID_MIRROR"
 
-store=/tmp/kanjiaid-roots
-base=$store/$release-minbase.tar
-mkdir -p "$store/apt-$release"
-if [[ ! -f $base ]]; then
-    echo "== making a bare $release root from $mirror"
-    new=$store/$release-minbase.new.tar # mmdebstrap writes a tarball for a .tar name
-    if command -v mmdebstrap >/dev/null; then
-        mmdebstrap --quiet --variant=minbase --mode=root "$release" "$new" "$mirror"
-    else
-        tree=$(mktemp -d "$store/$release-tree.XXXXXX")
-        debootstrap --variant=minbase "$release" "$tree" "$mirror" >"$store/debootstrap.log" \
-            || { tail -n 20 "$store/debootstrap.log"; exit 1; }
-        tar -C "$tree" -cf "$new" . && rm -rf "$tree"
-    fi
-    mv "$new" "$base"
+# The store: root's alone, or not used at all.
+store=/var/cache/kanjiaid-release-roots
+[[ -e $store ]] || install -d -m 0700 -o root -g root "$store"
+[[ -d $store && ! -L $store ]] || fail "$store is not a folder"
+read -r owner mode < <(stat -c '%u %a' "$store")
+((owner == 0 && (8#$mode & 8#022) == 0)) \
+    || fail "$store must belong to root and be writable by root alone (owner $owner, mode $mode)"
+
+exec {lock}>"$store/lock"
+if ! flock -n "$lock"; then
+    echo "== another run holds $store; waiting for it"
+    flock "$lock"
 fi
 
+# Mounts under the store, deepest first: those of this run, or those a killed
+# run left behind.
+mounts_under_store() {
+    awk -v store="$store/" 'index($5, store) == 1 { print $5 }' /proc/self/mountinfo | sort -r
+}
+unmount_all() {
+    local mount
+    while read -r mount; do
+        umount -l "$mount" 2>/dev/null || true
+    done < <(mounts_under_store)
+    [[ -z $(mounts_under_store) ]] || fail "cannot unmount: $(mounts_under_store | tr '\n' ' ')"
+}
 root=""
-unmount() {
-    [[ -n $root ]] || return 0
-    for mount in var/cache/apt/archives dev sys proc; do
-        umount -R -l "$root/$mount" 2>/dev/null || true
-    done
-    rm -rf --one-file-system "$root"
+discard_root() {
+    unmount_all
+    [[ -n $root ]] && rm -rf --one-file-system "$root"
     root=""
 }
-trap unmount EXIT
+trap discard_root EXIT
+unmount_all
+rm -rf --one-file-system "$store"/work-* "$store"/new-*
 
-# A fresh copy of the bare root with a clean clone of HEAD at /src/kanjiaid.
+# The base root, by release and mirror: made under a temporary name, moved
+# into place once complete, its checksum last.
+key=$(printf '%s %s sudo' "$release" "$mirror" | sha256sum | cut -c 1-16)
+base=$store/base-$release-$key.tar
+archives=$store/apt-$release-$key
+mkdir -p "$archives"
+if [[ ! -f $base.sha256 ]] || ! (cd "$store" && sha256sum --quiet -c "$base.sha256" 2>/dev/null); then
+    echo "== making a bare $release root from $mirror"
+    rm -f "$base" "$base.sha256"
+    new=$(mktemp -d "$store/new-$release.XXXXXX")
+    if command -v mmdebstrap >/dev/null; then
+        mmdebstrap --quiet --variant=minbase --include=sudo --mode=root "$release" "$new/base.tar" "$mirror"
+    else
+        debootstrap --variant=minbase --include=sudo "$release" "$new/tree" "$mirror" \
+            >"$new/debootstrap.log" || { tail -n 20 "$new/debootstrap.log"; exit 1; }
+        tar -C "$new/tree" -cf "$new/base.tar" .
+    fi
+    mv "$new/base.tar" "$base"
+    (cd "$store" && sha256sum "$(basename "$base")") >"$new/base.sha256"
+    mv "$new/base.sha256" "$base.sha256"
+    rm -rf --one-file-system "$new"
+fi
+
+# A fresh copy of the base root, mounted for use.
 prepare() {
-    root=$(mktemp -d "$store/$release-$1.XXXXXX")
+    root=$(mktemp -d "$store/work-$release.XXXXXX")
     tar -C "$root" -xf "$base"
     cp /etc/resolv.conf "$root/etc/resolv.conf"
-    git clone -q "$project" "$root/src/kanjiaid"
+    echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts" # sudo looks its host up
     mount -t proc proc "$root/proc"
     mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"
     mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
-    mount --bind "$store/apt-$release" "$root/var/cache/apt/archives"
+    # Shared memory for every user, as a booted system has it.
+    mount -t tmpfs -o mode=1777,nosuid,nodev tmpfs "$root/dev/shm"
+    mount --bind "$archives" "$root/var/cache/apt/archives"
 }
 
-inside() { # runs a script in the root, with a clean environment
-    chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM=dumb \
+# A user of the root with a clone of HEAD in its home; sudo as given.
+add_user() { # name, sudoers rule
+    chroot "$root" useradd --create-home --shell /bin/bash "$1"
+    echo "$1 $2" >"$root/etc/sudoers.d/$1"
+    chmod 0440 "$root/etc/sudoers.d/$1"
+    git clone -q "$project" "$root/home/$1/kanjiaid"
+    chroot "$root" chown -R "$1:$1" "/home/$1/kanjiaid"
+}
+
+inside() { # user, script: runs the script in the user's clone, with a clean environment
+    local home=/root
+    [[ $1 == root ]] || home=/home/$1
+    chroot "$root" /usr/sbin/runuser -u "$1" -- /usr/bin/env -i HOME="$home" USER="$1" \
+        LOGNAME="$1" LANG=C.UTF-8 TERM=dumb \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        KANJIAID_FUZZ_SECONDS="${KANJIAID_FUZZ_SECONDS:-20}" \
-        /bin/bash -euo pipefail -c "cd /src/kanjiaid; $1"
+        KANJIAID_FUZZ_SECONDS="${KANJIAID_FUZZ_SECONDS:-20}" ${CI:+CI="$CI"} \
+        /bin/bash -euo pipefail -c "cd $home/kanjiaid; $2"
 }
 
 # scripts/run.sh ends by exec'ing the program, so its process becomes
@@ -120,17 +191,41 @@ tail -n 3 /tmp/run.log
 echo "PASS: scripts/run.sh built and started kanjiaid; it was still running 10 s later"
 '
 
-failed=0
+# Without a terminal, sudo cannot ask for a password: the set-up must stop at
+# once and say so, before it changes anything.
+password_check='
+started=$SECONDS
+if setsid -w scripts/run.sh </dev/null >/tmp/password.log 2>&1; then
+    cat /tmp/password.log; echo "FAIL: scripts/run.sh went on without sudo"; exit 1
+fi
+grep -q "sudo needs a password and there is no terminal" /tmp/password.log \
+    || { cat /tmp/password.log; echo "FAIL: no message about the password sudo needs"; exit 1; }
+((SECONDS - started < 30)) || { echo "FAIL: it took $((SECONDS - started)) s to stop"; exit 1; }
+echo "PASS: with sudo asking for a password and no terminal, scripts/run.sh stopped in $((SECONDS - started)) s:"
+tail -n 1 /tmp/password.log
+'
+
+started=$SECONDS
+prepare
+user=root
+if ((as_user)); then
+    user=student
+    add_user "$user" "ALL=(ALL:ALL) NOPASSWD: ALL"
+    add_user guest "ALL=(ALL:ALL) ALL"
+    echo "== $release: scripts/run.sh as guest, whose sudo asks for a password, without a terminal"
+    inside guest "$password_check" || fail "the password check failed"
+else
+    git clone -q "$project" "$root/root/kanjiaid"
+fi
 for command in "${commands[@]}"; do
-    echo "== $release: scripts/$command.sh in a bare root"
-    started=$SECONDS
-    prepare "$command"
+    echo "== $release: scripts/$command.sh as $user (uid $(chroot "$root" id -u "$user")) in a bare root"
+    step=$SECONDS
     if [[ $command == run ]]; then
-        inside "$run_check" || failed=1
+        inside "$user" "$run_check" || fail "scripts/run.sh failed on $release as $user"
     else
-        inside scripts/test.sh || failed=1
+        inside "$user" scripts/test.sh || fail "scripts/test.sh failed on $release as $user"
     fi
-    unmount
-    echo "== $release: scripts/$command.sh $( ((failed)) && echo FAILED || echo passed) in $((SECONDS - started)) s"
-    ((failed == 0)) || exit 1
+    echo "== $release: scripts/$command.sh as $user passed in $((SECONDS - step)) s"
 done
+discard_root
+echo "== $release: ${commands[*]} as $user passed in $((SECONDS - started)) s"

@@ -7,16 +7,27 @@
 # the same suite under AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer, licensing, style and clang-tidy, and a bounded run of each
 # fuzz target. Each stage stops the script on its first failure; a stage
-# left out is reported as skipped, never as passed.
-#   KANJIAID_FUZZ_SECONDS  seconds per fuzz target (default 20; 0 skips fuzzing)
+# left out is reported as skipped, never as passed, and under CI=true a
+# skipped stage fails the run.
+#   KANJIAID_FUZZ_SECONDS  seconds per fuzz target, a whole number (default 20;
+#                          0 skips fuzzing)
 #   KANJIAID_INSTALL_DEB   0 skips installing the package (default 1)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/as-root.sh
+
+seconds=${KANJIAID_FUZZ_SECONDS:-20}
+[[ $seconds =~ ^(0|[1-9][0-9]*)$ ]] \
+    || { echo "test: KANJIAID_FUZZ_SECONDS must be a whole number of seconds, not '$seconds'" >&2; exit 2; }
+install_deb=${KANJIAID_INSTALL_DEB:-1}
+if [[ ${CI:-} == true ]] && { ((seconds == 0)) || [[ $install_deb == 0 ]]; }; then
+    echo "test: CI runs every stage: unset KANJIAID_FUZZ_SECONDS=0 and KANJIAID_INSTALL_DEB=0" >&2
+    exit 2
+fi
+
 scripts/setup.sh --tests
 jobs=$(nproc)
 passed=() skipped=()
-sudo=()
-[[ "$(id -u)" -ne 0 ]] && sudo=(sudo)
 stage() { echo "== $1 ($((SECONDS / 60)) min $((SECONDS % 60)) s)"; }
 
 stage "tests"
@@ -25,12 +36,22 @@ cmake --build build -j "$jobs"
 ctest --preset default -j "$jobs"
 passed+=(tests)
 
-if [[ "${KANJIAID_INSTALL_DEB:-1}" != 0 ]]; then
+if [[ $install_deb != 0 ]]; then
     stage "the Debian package, installed"
-    (cd build && cpack >/dev/null)
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "$PWD"/build/kanjiaid_*.deb >/dev/null
-    echo "installed: $(dpkg-query -W -f='${Package} ${Version}; Depends: ${Depends}' kanjiaid)"
+    # This run's package and no other: a fresh folder, one .deb in it.
+    rm -rf build/package
+    cpack --config build/CPackConfig.cmake -B build/package >/dev/null
+    debs=(build/package/kanjiaid_*.deb)
+    ((${#debs[@]} == 1)) && [[ -f ${debs[0]} ]] \
+        || { echo "test: cpack wrote ${debs[*]}, not one package" >&2; exit 1; }
+    deb=$PWD/${debs[0]}
+    # --reinstall: an installed kanjiaid of the same version is replaced, not kept.
+    as_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends --reinstall "$deb" >/dev/null
+    dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/kanjiaid | cmp - /usr/bin/kanjiaid \
+        || { echo "test: /usr/bin/kanjiaid is not the program in $deb" >&2; exit 1; }
+    echo "installed: $(dpkg-query -W -f='${Package} ${Version}' kanjiaid) from $deb;" \
+        "/usr/bin/kanjiaid is byte for byte the one it holds"
     desktop-file-validate /usr/share/applications/org.velmora.kanjiaid.desktop
     tests/packaging/validate_metainfo.sh /usr/share/metainfo/org.velmora.kanjiaid.metainfo.xml
     tests/app/realwindow.sh /usr/bin/kanjiaid build/tools/kanjiaid_grabwindow build/installed
@@ -49,7 +70,6 @@ stage "licensing, style and static analysis"
 scripts/lint.sh
 passed+=(lint)
 
-seconds=${KANJIAID_FUZZ_SECONDS:-20}
 if ((seconds > 0)); then
     stage "fuzzing, ${seconds} s a target"
     scripts/fuzz.sh "$seconds"
@@ -58,3 +78,7 @@ else
     skipped+=("fuzzing (KANJIAID_FUZZ_SECONDS=0)")
 fi
 echo "stages passed: ${passed[*]}${skipped[*]:+; SKIPPED: ${skipped[*]}} ($((SECONDS / 60)) min $((SECONDS % 60)) s)"
+if [[ ${CI:-} == true ]] && ((${#skipped[@]})); then
+    echo "test: CI runs every stage; skipped: ${skipped[*]}" >&2
+    exit 1
+fi
