@@ -51,6 +51,7 @@ private:
 
 void BenchHandlers::init()
 {
+    guitest::useLanguage(u"en"_s);
     m_window.reset(startApplication());
 }
 

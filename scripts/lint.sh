@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The kanjiaid developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Checks the tree as committed to git: licensing (reuse), includes that go
-# through the parts' include roots, the style against .clang-format, and
-# clang-tidy's default checks. A missing tool, or an empty list of files to
+# Checks the tree as committed to git: licensing (reuse), catalogues in step
+# with the sources and wholly translated, includes that go through the
+# parts' include roots, the style against .clang-format, and clang-tidy's
+# default checks. A missing tool, or an empty list of files to
 # check, fails the run; only the style check may be skipped, and says so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,6 +32,9 @@ mapfile -t sources < <(git ls-files '*.cpp' '*.h' | grep -v '^src/store/builtinr
 
 reuse lint --quiet || { reuse lint | tail -n 20; fail "licensing information is missing"; }
 echo "lint: licensing: every file has its copyright and licence (reuse)"
+
+# Every text of the sources is in each catalogue, translated.
+scripts/translations.sh --check
 
 # A relative include would reach a part whose library is not linked.
 if grep -nE '^#include "\.\./' "${sources[@]}"; then

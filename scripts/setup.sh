@@ -11,7 +11,7 @@
 #   scripts/setup.sh --tests  also what the test suite needs
 set -euo pipefail
 
-packages=(qt6-base-dev cmake g++ make dpkg-dev file
+packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools cmake g++ make dpkg-dev file
           fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(git xvfb xauth xdotool x11-utils

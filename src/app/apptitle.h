@@ -6,6 +6,7 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace kanjiaid {
@@ -14,7 +15,8 @@ namespace kanjiaid {
 // Window captions are the windows' own and never include it.
 [[nodiscard]] inline QString applicationTitle()
 {
-    return QStringLiteral("Kanji Learning Program");
+    //: Title of every message box and input box
+    return QCoreApplication::translate("kanjiaid", "Kanji Learning Program");
 }
 
 } // namespace kanjiaid

@@ -7,12 +7,14 @@
 #include "app/startup.h"
 
 #include "app/apptitle.h"
+#include "app/translation.h"
 #include "app/windowicon.h"
 #include "app/windowswitcher.h"
 #include "dictionary/form1.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QLocale>
 
 QWidget *startApplication()
 {
@@ -20,6 +22,8 @@ QWidget *startApplication()
     // would otherwise leave out of the program.
     Q_INIT_RESOURCE(kanjiaid);
     using namespace kanjiaid;
+    // The language of the desktop, unless the caller has set another default.
+    installTranslation(QLocale());
     // Text laid out before a control has its font (a new line edit lays out
     // its empty text at once) uses the application's font: that it is the
     // windows' own spares a font nothing draws with. Dialogs keep the

@@ -29,10 +29,27 @@ using ui::twipsRect;
 
 namespace {
 
-const QString EnglishPrompt = QStringLiteral("Enter the English word:");
-const QString KunyomiPrompt = QStringLiteral("Enter the Kunyomi:");
-const QString KunyomiCaption = QStringLiteral("The Kunyomi:");
-const QString EnglishCaption = QStringLiteral("The English word:");
+QString englishPrompt()
+{
+    return Form1::tr("Enter the English word:");
+}
+
+QString kunyomiPrompt()
+{
+    return Form1::tr("Enter the Kunyomi:");
+}
+
+QString kunyomiCaption()
+{
+    //: Caption of the reading shown in the English-to-Japanese direction
+    return Form1::tr("The Kunyomi:");
+}
+
+QString englishCaption()
+{
+    //: Caption of the meaning shown in the Japanese-to-English direction
+    return Form1::tr("The English word:");
+}
 
 constexpr int ClientWidth = 480; // 7200 twips
 constexpr int ClientHeight = 455; // 6825 twips
@@ -44,7 +61,7 @@ Form1::Form1(const QString &applicationTitle, QWidget *parent)
     , m_title(applicationTitle)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Velmora University: Online Kanji Learning Program"));
+    setWindowTitle(tr("Velmora University: Online Kanji Learning Program"));
     createControls();
     Form_Load();
 }
@@ -71,77 +88,74 @@ void Form1::createControls()
     const auto centred = Qt::AlignHCenter | Qt::AlignTop;
 
     Label6 = ui::makeLabel(client, QStringLiteral("Label6"),
-        QStringLiteral("English-Japanese Kanji Dictionary"), twipsRect(0, 240, 7095, 975), centred);
+        tr("English-Japanese Kanji Dictionary"), twipsRect(0, 240, 7095, 975), centred);
     Label6->setFont(ui::tahomaFont(20.25, true));
     Label6->setWordWrap(false);
     Label9 = ui::makeLabel(client, QStringLiteral("Label9"),
-        QStringLiteral("Version 1.01 (245 kanji of level 3 and 4)"),
-        twipsRect(1320, 840, 3375, 255), centred);
-    Label4 = label("Label4", QStringLiteral("JLPT"), twipsRect(4920, 840, 735, 255));
-    Command5
-        = button("Command5", QStringLiteral("English to Japanese"), twipsRect(240, 1440, 975, 615));
-    Command6 = button(
-        "Command6", QStringLiteral("Japanese to English"), twipsRect(1320, 1440, 855, 615));
-    Command7 = button("Command7", QStringLiteral("Browse Up"), twipsRect(2400, 1440, 1215, 255));
-    Command10
-        = button("Command10", QStringLiteral("Check Expression"), twipsRect(4800, 1440, 1935, 495));
-    Command8 = button("Command8", QStringLiteral("Browse Down"), twipsRect(2400, 1800, 1215, 255));
-    Command9 = button("Command9", QStringLiteral("Show/hide the word in Indonesian"),
-        twipsRect(4800, 2040, 1935, 495));
-    Label8 = label("Label8", EnglishPrompt, twipsRect(240, 2640, 1815, 255));
+        tr("Version 1.01 (245 kanji of level 3 and 4)"), twipsRect(1320, 840, 3375, 255), centred);
+    //: Beside the version line: the examination whose levels the records follow
+    Label4 = label("Label4", tr("JLPT"), twipsRect(4920, 840, 735, 255));
+    Command5 = button("Command5", tr("English to Japanese"), twipsRect(240, 1440, 975, 615));
+    Command6 = button("Command6", tr("Japanese to English"), twipsRect(1320, 1440, 855, 615));
+    //: Shows the record with the next higher record number
+    Command7 = button("Command7", tr("Browse Up", "records"), twipsRect(2400, 1440, 1215, 255));
+    Command10 = button("Command10", tr("Check Expression"), twipsRect(4800, 1440, 1935, 495));
+    //: Shows the record with the next lower record number
+    Command8 = button("Command8", tr("Browse Down", "records"), twipsRect(2400, 1800, 1215, 255));
+    Command9 = button(
+        "Command9", tr("Show/hide the word in Indonesian"), twipsRect(4800, 2040, 1935, 495));
+    Label8 = label("Label8", englishPrompt(), twipsRect(240, 2640, 1815, 255));
 
     Text1 = new QLineEdit(client);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFont(ui::japaneseFont(12));
     Text1->setGeometry(twipsRect(2280, 2640, 2415, 375));
 
-    Command2 = button(
-        "Command2", QStringLiteral("Search for the word"), twipsRect(4800, 2640, 1935, 375));
-    Label14 = label("Label14", QStringLiteral("Record number:"), twipsRect(240, 3000, 1215, 255));
+    Command2 = button("Command2", tr("Search for the word"), twipsRect(4800, 2640, 1935, 375));
+    Label14 = label("Label14", tr("Record number:"), twipsRect(240, 3000, 1215, 255));
     Label15 = label("Label15", QString(), twipsRect(1560, 3000, 615, 255));
     Label1 = label("Label1", QString(), twipsRect(2520, 3240, 1215, 855));
     Label1->setFont(ui::japaneseFont(24));
-    Command3 = button(
-        "Command3", QStringLiteral("Hear the kunyomi sound"), twipsRect(5400, 3240, 1335, 735));
-    Label5 = label(
-        "Label5", QStringLiteral("The Kanji and its onyomi:"), twipsRect(240, 3360, 1935, 375));
+    Command3 = button("Command3", tr("Hear the kunyomi sound"), twipsRect(5400, 3240, 1335, 735));
+    Label5 = label("Label5", tr("The Kanji and its onyomi:"), twipsRect(240, 3360, 1935, 375));
     Label3 = label("Label3", QString(), twipsRect(3840, 3360, 1455, 375));
     Label3->setFont(ui::japaneseFont(12));
-    Label17 = label("Label17", QStringLiteral("Kanji level:"), twipsRect(240, 3840, 975, 255));
+    //: Caption of the record's level (3 or 4) in the examination
+    Label17 = label("Label17", tr("Kanji level:"), twipsRect(240, 3840, 975, 255));
     Label18 = label("Label18", QString(), twipsRect(1200, 3840, 495, 255));
-    Command4 = button("Command4", QStringLiteral("Show/hide Onyomi, Kunyomi, Example"),
-        twipsRect(5400, 4080, 1335, 855));
-    Label7 = label("Label7", QStringLiteral("The kunyomi:"), twipsRect(240, 4200, 1815, 255));
+    Command4 = button(
+        "Command4", tr("Show/hide Onyomi, Kunyomi, Example"), twipsRect(5400, 4080, 1335, 855));
+    //: Caption of the reading before the window has loaded; replaced at once by "The Kunyomi:"
+    Label7 = label("Label7", tr("The kunyomi:"), twipsRect(240, 4200, 1815, 255));
     Label2 = label("Label2", QString(), twipsRect(2280, 4200, 3015, 375));
     Label2->setFont(ui::japaneseFont(12));
-    Label10 = label(
-        "Label10", QStringLiteral("Example(s) on Onyomi:"), twipsRect(240, 4800, 1935, 375));
+    Label10 = label("Label10", tr("Example(s) on Onyomi:"), twipsRect(240, 4800, 1935, 375));
     Label11 = label("Label11", QString(), twipsRect(2280, 4800, 2895, 735));
     Label11->setFont(ui::japaneseFont(12));
-    Label12 = label(
-        "Label12", QStringLiteral("The word in Indonesian:"), twipsRect(240, 5640, 1815, 375));
+    Label12 = label("Label12", tr("The word in Indonesian:"), twipsRect(240, 5640, 1815, 375));
     Label13 = label("Label13", QString(), twipsRect(2280, 5640, 2655, 375));
     Label13->setFont(ui::japaneseFont(12));
-    Command1 = button("Command1", QStringLiteral("Exit"), twipsRect(5400, 5640, 1335, 615));
-    Label16 = label("Label16",
-        QStringLiteral("NOTE: ( ) on kunyomi indicates intransitif verb/jidoushi"),
+    Command1 = button("Command1", tr("Exit"), twipsRect(5400, 5640, 1335, 615));
+    Label16 = label("Label16", tr("NOTE: ( ) on kunyomi indicates intransitif verb/jidoushi"),
         twipsRect(240, 6240, 4695, 255));
 
     // Screen readers speak what a value label holds, whatever it shows now.
+    //: Spoken names of the labels that show a record's fields
     const std::pair<QWidget *, QString> spoken[] = {
-        { Label15, QStringLiteral("Record number") },
-        { Label1, QStringLiteral("Kanji") },
-        { Label3, QStringLiteral("Onyomi") },
-        { Label2, QStringLiteral("Kunyomi") },
-        { Label11, QStringLiteral("Example") },
-        { Label13, QStringLiteral("Indonesian word") },
-        { Label18, QStringLiteral("Kanji level") },
-        { Text1, QStringLiteral("Word to search") },
+        { Label15, tr("Record number") },
+        { Label1, tr("Kanji") },
+        { Label3, tr("Onyomi") },
+        { Label2, tr("Kunyomi") },
+        { Label11, tr("Example") },
+        { Label13, tr("Indonesian word") },
+        { Label18, tr("Kanji level") },
+        { Text1, tr("Word to search") },
     };
     for (const auto &[widget, name] : spoken)
         widget->setAccessibleName(name);
 
-    Help = menuBar()->addAction(QStringLiteral("Help"));
+    //: The menu bar's one item, which shows the help text
+    Help = menuBar()->addAction(tr("Help"));
     Help->setObjectName(QStringLiteral("Help"));
 
     // Keyboard order follows the tab indices; labels take no focus.
@@ -177,8 +191,8 @@ void Form1::Form_Load()
         hidden->hide();
     Text1->clear();
     clearRecordLabels();
-    Label8->setText(EnglishPrompt);
-    Label7->setText(KunyomiCaption);
+    Label8->setText(englishPrompt());
+    Label7->setText(kunyomiCaption());
     Command4->show();
     CurrentRecord = 0;
     loadBuiltinRecords();
@@ -203,7 +217,7 @@ void Form1::Command2_Click()
     const int answer = EnglishToJapanese ? KunyomiColumn : EnglishColumn;
     const int row = findRecord(table, RecordCount(), searched, Text1->text());
     if (row == 0) {
-        showMessage(QStringLiteral("Sorry, the word is not yet in the dictionary!"));
+        showMessage(tr("Sorry, the word is not yet in the dictionary!"));
         return;
     }
     Label2->setText(table(row, answer));
@@ -217,8 +231,8 @@ void Form1::Command5_Click()
     EnglishToJapanese = true;
     Text1->clear();
     clearRecordLabels();
-    Label8->setText(EnglishPrompt);
-    Label7->setText(KunyomiCaption);
+    Label8->setText(englishPrompt());
+    Label7->setText(kunyomiCaption());
     Command3->hide();
     Command4->show();
 }
@@ -228,8 +242,8 @@ void Form1::Command6_Click()
     EnglishToJapanese = false;
     Text1->clear();
     clearRecordLabels();
-    Label7->setText(EnglishCaption);
-    Label8->setText(KunyomiPrompt);
+    Label7->setText(englishCaption());
+    Label8->setText(kunyomiPrompt());
     Command3->hide();
     Label2->show();
 }
@@ -248,8 +262,8 @@ void Form1::showFieldsOf(int row)
 void Form1::showRecord(int row)
 {
     const KanjiTable &table = KanjiData();
-    Label8->setText(EnglishPrompt);
-    Label7->setText(KunyomiCaption);
+    Label8->setText(englishPrompt());
+    Label7->setText(kunyomiCaption());
     Text1->setText(table(row, EnglishColumn));
     Label2->setText(table(row, KunyomiColumn));
     showFieldsOf(row);
@@ -269,7 +283,7 @@ void Form1::askForRecord(const QString &prompt, BrowseEnd end)
         CurrentRecord = read.record;
         break;
     case RecordReply::Kind::Invalid:
-        showMessage(QStringLiteral("Please enter a record number from 1 to %1.").arg(count));
+        showMessage(tr("Please enter a record number from 1 to %1.").arg(count));
         break;
     }
 }
@@ -283,8 +297,7 @@ void Form1::Command7_Click()
         return;
     }
     askForRecord(
-        QStringLiteral("Sorry, This is the last record. Enter the record number (1 to %1) !")
-            .arg(count),
+        tr("Sorry, This is the last record. Enter the record number (1 to %1) !").arg(count),
         BrowseEnd::Last);
 }
 
@@ -295,9 +308,8 @@ void Form1::Command8_Click()
         showRecord(CurrentRecord);
         return;
     }
-    askForRecord(
-        QStringLiteral("Sorry, This is the first record. Enter the record number (1 to %1) !")
-            .arg(RecordCount()),
+    askForRecord(tr("Sorry, This is the first record. Enter the record number (1 to %1) !")
+                     .arg(RecordCount()),
         BrowseEnd::First);
 }
 
@@ -319,12 +331,12 @@ void Form1::Command9_Click()
 void Form1::Command3_Click()
 {
     if (!soundFileExists(Label2->text(), QDir(QDir::currentPath())))
-        showMessage(QStringLiteral("Sorry the sound file is not available yet"));
+        showMessage(tr("Sorry the sound file is not available yet"));
 }
 
 void Form1::Help_Click()
 {
-    showMessage(QStringLiteral(
+    showMessage(tr(
         "Do you know that the most frequently used kanji (1945) consist of: (A) 152 basic form "
         "(single unit) Kanji (B) 483 Semantic compound Kanji (kanji with similar meaning based on "
         "its classifiers/parts), (C) 1310 Phonetic compound Kanji (Kanji with same/similar "

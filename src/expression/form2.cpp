@@ -48,18 +48,19 @@ struct FormRow
     int labelHeight;
 };
 
-// One row per verb form, top to bottom, inside the frame.
+// One row per verb form, top to bottom, inside the frame. The captions are
+// the check boxes' own, translated as the window builds them.
 constexpr std::array<FormRow, VerbFormCount> FormRows = { {
-    { 360, "dictionary-form:", 1575, 1215, 255 },
-    { 720, "masu-form:", 1335, 1215, 255 },
-    { 960, "ta-form:", 1095, 1212, 252 },
-    { 1200, "te-form:", 1215, 1212, 252 },
-    { 1440, "Imperative form:", 1815, 1212, 252 },
-    { 1680, "Conditional-form:", 1815, 1212, 252 },
-    { 1920, "Volitional form:", 1455, 1212, 252 },
-    { 2160, "nai-form:", 1335, 1212, 252 },
-    { 2400, "Passive-form:", 1695, 1212, 252 },
-    { 2640, "Causative-form:", 1695, 1212, 252 },
+    { 360, QT_TRANSLATE_NOOP("kanjiaid::Form2", "dictionary-form:"), 1575, 1215, 255 },
+    { 720, QT_TRANSLATE_NOOP("kanjiaid::Form2", "masu-form:"), 1335, 1215, 255 },
+    { 960, QT_TRANSLATE_NOOP("kanjiaid::Form2", "ta-form:"), 1095, 1212, 252 },
+    { 1200, QT_TRANSLATE_NOOP("kanjiaid::Form2", "te-form:"), 1215, 1212, 252 },
+    { 1440, QT_TRANSLATE_NOOP("kanjiaid::Form2", "Imperative form:"), 1815, 1212, 252 },
+    { 1680, QT_TRANSLATE_NOOP("kanjiaid::Form2", "Conditional-form:"), 1815, 1212, 252 },
+    { 1920, QT_TRANSLATE_NOOP("kanjiaid::Form2", "Volitional form:"), 1455, 1212, 252 },
+    { 2160, QT_TRANSLATE_NOOP("kanjiaid::Form2", "nai-form:"), 1335, 1212, 252 },
+    { 2400, QT_TRANSLATE_NOOP("kanjiaid::Form2", "Passive-form:"), 1695, 1212, 252 },
+    { 2640, QT_TRANSLATE_NOOP("kanjiaid::Form2", "Causative-form:"), 1695, 1212, 252 },
 } };
 
 } // namespace
@@ -70,7 +71,7 @@ Form2::Form2(const QString &applicationTitle, const QColor &dictionaryBackground
     , m_dictionaryBackground(dictionaryBackground)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Velmora University, Japan"));
+    setWindowTitle(tr("Velmora University, Japan"));
     ui::styleWindow(this);
     setMinimumSize(ClientWidth, ClientHeight);
     resize(ClientWidth, ClientHeight);
@@ -98,14 +99,13 @@ const QString &Form2::exprChar(int index) const
 void Form2::createAnalyserControls()
 {
     Label3 = ui::makeLabel(this, QStringLiteral("Label3"),
-        QStringLiteral("Enter any kanji expression (on Japanese O/S only):"),
-        twipsRect(120, 120, 4575, 375));
+        tr("Enter any kanji expression (on Japanese O/S only):"), twipsRect(120, 120, 4575, 375));
     Label3->setFont(ui::lucidaFont(7.5, true));
-    Command3 = ui::makeButton(this, QStringLiteral("Command3"),
-        QStringLiteral("or Paste from other source"), twipsRect(4680, 0, 1332, 492));
+    Command3 = ui::makeButton(this, QStringLiteral("Command3"), tr("or Paste from other source"),
+        twipsRect(4680, 0, 1332, 492));
     Command3->setFont(ui::lucidaFont(7.5));
-    Label4 = ui::makeLabel(this, QStringLiteral("Label4"), QStringLiteral("On, kun, meaning:"),
-        twipsRect(6120, 120, 1815, 255));
+    Label4 = ui::makeLabel(
+        this, QStringLiteral("Label4"), tr("On, kun, meaning:"), twipsRect(6120, 120, 1815, 255));
     Label4->setFont(ui::lucidaFont(9.75));
     Label1
         = ui::makeLabel(this, QStringLiteral("Label1"), QString(), twipsRect(6120, 360, 1935, 975));
@@ -117,14 +117,15 @@ void Form2::createAnalyserControls()
     Text1->setGeometry(twipsRect(240, 480, 5775, 855));
     // Tab moves the focus on instead of being typed into the expression.
     Text1->setTabChangesFocus(true);
-    Text1->setAccessibleName(QStringLiteral("Kanji expression"));
-    Label1->setAccessibleName(QStringLiteral("Kunyomi, onyomi and meaning"));
+    Text1->setAccessibleName(tr("Kanji expression"));
+    Label1->setAccessibleName(tr("Kunyomi, onyomi and meaning"));
 
     Command1 = ui::makeButton(this, QStringLiteral("Command1"),
-        QStringLiteral("RUN and click on any kanji below:"), twipsRect(240, 1560, 3615, 375));
+        //: Lays the expression out below, one character a cell
+        tr("RUN and click on any kanji below:"), twipsRect(240, 1560, 3615, 375));
     Command1->setFont(ui::lucidaFont(7.5));
-    Command5 = ui::makeButton(this, QStringLiteral("Command5"), QStringLiteral("Back to Main"),
-        twipsRect(4680, 1560, 1332, 372));
+    Command5 = ui::makeButton(
+        this, QStringLiteral("Command5"), tr("Back to Main"), twipsRect(4680, 1560, 1332, 372));
 
     const QFont gridFont = ui::japaneseFont(12);
     for (int i = 0; i < GridSize; ++i) {
@@ -132,7 +133,7 @@ void Form2::createAnalyserControls()
         const int width = column == NarrowColumn ? 255 : 375;
         auto *cell = new ui::ClickableLabel(this);
         cell->setObjectName(QStringLiteral("Label2(%1)").arg(i));
-        cell->setAccessibleName(QStringLiteral("Character %1").arg(i + 1));
+        cell->setAccessibleName(tr("Character %1").arg(i + 1));
         cell->setTextFormat(Qt::PlainText);
         cell->setFont(gridFont);
         cell->setGeometry(twipsRect(GridColumnLefts[static_cast<std::size_t>(column)],
@@ -149,21 +150,21 @@ void Form2::createAnalyserControls()
 
 void Form2::createConjugatorControls()
 {
-    Label15 = ui::makeLabel(this, QStringLiteral("Label15"),
-        QStringLiteral("Enter any verb in romaji:"), twipsRect(120, 4080, 1215, 375));
+    Label15 = ui::makeLabel(this, QStringLiteral("Label15"), tr("Enter any verb in romaji:"),
+        twipsRect(120, 4080, 1215, 375));
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(twipsRect(1440, 4080, 1215, 375));
-    Text2->setAccessibleName(QStringLiteral("Verb in romaji"));
-    Command4 = ui::makeButton(
-        this, QStringLiteral("Command4"), QStringLiteral("RUN"), twipsRect(1440, 4680, 1215, 375));
-    Frame1 = new QGroupBox(QStringLiteral("Select one or more:"), this);
+    Text2->setAccessibleName(tr("Verb in romaji"));
+    Command4 = ui::makeButton(this, QStringLiteral("Command4"), tr("RUN", "conjugate the verb"),
+        twipsRect(1440, 4680, 1215, 375));
+    Frame1 = new QGroupBox(tr("Select one or more:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipsRect(2880, 4080, 3615, 3135));
 
     for (std::size_t i = 0; i < VerbFormCount; ++i) {
         const FormRow &row = FormRows[i];
-        auto *box = new QCheckBox(QString::fromLatin1(row.caption), Frame1);
+        auto *box = new QCheckBox(tr(row.caption), Frame1);
         box->setObjectName(QStringLiteral("Check%1").arg(i + 1));
         box->setGeometry(twipsRect(120, row.top, row.boxWidth, 255));
         // Every form is asked for until the student says otherwise.
@@ -200,8 +201,8 @@ void Form2::Command1_Click()
 
     const ExpressionLayout layout = layoutExpression(expression, limit);
     if (layout.truncated) {
-        ui::showMessage(this, m_title,
-            QStringLiteral("We will take the first %1 letters only!").arg(ExprLimit));
+        ui::showMessage(
+            this, m_title, tr("We will take the first %1 letters only!").arg(ExprLimit));
     }
     // Positions beyond this expression forget what a longer one left there,
     // so an empty label never answers with an invisible character.
@@ -223,7 +224,7 @@ void Form2::Label2_Click(qint16 Index)
     const int row
         = lookupKanji(KanjiData(), RecordCount(), ExprChars[static_cast<std::size_t>(Index) + 1]);
     if (row == 0) {
-        Label1->setText(QStringLiteral("That kanji isn't in this dictionary yet."));
+        Label1->setText(tr("That kanji isn't in this dictionary yet."));
         return;
     }
     ui::setLabelBackground(Label2[static_cast<std::size_t>(Index)], Qt::white);

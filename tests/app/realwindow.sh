@@ -64,40 +64,52 @@ screenshot() {
 # Clicks at a point of a window's client area, given in pixels.
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 
+# The walk on X11, in the language the environment gives: LANGUAGE and
+# LC_ALL, then the captions it must find, and a suffix for the screenshots.
+walk_x11() {
+    local language=$1 locale=$2 main_caption=$3 expression_caption=$4 message_title=$5 suffix=$6
+    local main expression message menu log=$out/kanjiaid$suffix.log
+    LANGUAGE=$language LC_ALL=$locale QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
+    app=$!
+
+    main=$(find_window "$main_caption") || fail "no window captioned '$main_caption'"
+    screenshot "$main" "dictionary$suffix-xcb.png"
+    menu=$(($(xwininfo -id "$main" | awk '/Height:/ { print $2 }') - 455))
+
+    click "$main" 384 $((menu + 112)) # Check Expression
+    expression=$(find_window "$expression_caption") || fail "no window captioned '$expression_caption'"
+    viewable "$main" && fail "the dictionary window stayed on screen"
+    screenshot "$expression" "expression$suffix-xcb.png"
+
+    click "$expression" 356 116 # Back to Main
+    for _ in $(seq 100); do viewable "$main" && break; sleep 0.05; done
+    viewable "$main" || fail "Back to Main did not bring the dictionary window back"
+    viewable "$expression" && fail "the expression window stayed on screen"
+
+    click "$main" 20 $((menu / 2)) # Help
+    message=$(find_window "$message_title") || fail "Help opened no message box titled '$message_title'"
+    screenshot "$message" "help$suffix-xcb.png"
+    xdotool windowfocus --sync "$message" key Return # OK
+    for _ in $(seq 100); do viewable "$message" || break; sleep 0.05; done
+    viewable "$message" && fail "Return did not close the message box"
+
+    click "$main" 404 $((menu + 396)) # Exit
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
+    kill -0 "$app" 2>/dev/null && fail "Exit did not end the program"
+    wait "$app" || fail "the program exited with status $?"
+    silent "$log"
+    echo "PASS (x11, LANGUAGE=$language LC_ALL=$locale): both windows shown, switched and" \
+        "screenshot, the help text's message box closed; Exit ended the program with status 0," \
+        "printing nothing"
+}
+
 start_xvfb "$out/xvfb.log"
-QT_QPA_PLATFORM=xcb "$program" >"$out/kanjiaid.log" 2>&1 &
-app=$!
-
-main=$(find_window "$main_caption") || fail "no window captioned '$main_caption'"
-screenshot "$main" dictionary-xcb.png
-menu=$(( $(xwininfo -id "$main" | awk '/Height:/ { print $2 }') - 455 ))
-
-click "$main" 384 $(( menu + 112 )) # Check Expression
-expression=$(find_window "$expression_caption") || fail "no window captioned '$expression_caption'"
-viewable "$main" && fail "the dictionary window stayed on screen"
-screenshot "$expression" expression-xcb.png
-
-click "$expression" 356 116 # Back to Main
-for _ in $(seq 100); do viewable "$main" && break; sleep 0.05; done
-viewable "$main" || fail "Back to Main did not bring the dictionary window back"
-viewable "$expression" && fail "the expression window stayed on screen"
-
-click "$main" 20 $(( menu / 2 )) # Help
-message=$(find_window "$message_title") || fail "Help opened no message box titled '$message_title'"
-screenshot "$message" help-xcb.png
-xdotool windowfocus --sync "$message" key Return # OK
-for _ in $(seq 100); do viewable "$message" || break; sleep 0.05; done
-viewable "$message" && fail "Return did not close the message box"
-
-click "$main" 404 $(( menu + 396 )) # Exit
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
-kill -0 "$app" 2>/dev/null && fail "Exit did not end the program"
-wait "$app" || fail "the program exited with status $?"
-silent "$out/kanjiaid.log"
+# The C locale speaks English; an Indonesian desktop, Indonesian.
+walk_x11 "" C.UTF-8 "$main_caption" "$expression_caption" "$message_title" ""
+walk_x11 id C.UTF-8 "Universitas Velmora: Program Belajar Kanji Daring" \
+    "Universitas Velmora, Jepang" "Program Belajar Kanji" "-id"
 kill "$xvfb_pid"
 unset DISPLAY
-echo "PASS (x11): both windows shown, switched and screenshot, the help text's message box closed;" \
-    "Exit ended the program with status 0, printing nothing"
 
 if ! command -v weston >/dev/null; then
     echo "Wayland walk SKIPPED: weston is missing (Debian package weston)"
@@ -117,7 +129,7 @@ weston_pid=$!
 for _ in $(seq 100); do [[ -S $runtime/$socket ]] && break; sleep 0.05; done
 [[ -S $runtime/$socket ]] || { cat "$out/weston.log"; fail "weston did not start"; }
 # The session bus carries the accessibility bus; its services log to it.
-if ! WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland \
+if ! LANGUAGE="" LC_ALL=C.UTF-8 WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland \
     dbus-run-session -- "$here/accessiblewalk.py" "$program" "$out/kanjiaid-wayland.log" \
     >"$out/wayland-walk.log" 2>&1; then
     cat "$out/wayland-walk.log"

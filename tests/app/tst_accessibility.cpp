@@ -42,6 +42,7 @@ private:
 
 void TestAccessibility::init()
 {
+    guitest::useLanguage(u"en"_s);
     m_main.reset(startApplication());
 }
 

@@ -47,6 +47,7 @@ private:
 
 void TestRobustness::init()
 {
+    guitest::useLanguage(u"en"_s);
     m_dialogs = std::make_unique<DialogDriver>();
     m_window.reset(startApplication());
     m_loaded.clear();

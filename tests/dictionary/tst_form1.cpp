@@ -20,6 +20,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void layout();
     void fonts_data();
     void fonts();
+    void captionsFitTheirControls_data();
     void captionsFitTheirControls();
     void detailsButtonCaptionTakesThreeLines();
     void labelTextReadableOnBackground();
@@ -88,6 +90,8 @@ private Q_SLOTS:
     void soundCheck_data();
     void soundCheck();
     void help();
+    void speaksTheLocalesLanguage_data();
+    void speaksTheLocalesLanguage();
     void exitHidesAndQuits();
 
 private:
@@ -110,6 +114,7 @@ private:
 
 void TestForm1::init()
 {
+    guitest::useLanguage(u"en"_s);
     m_unexpected = std::make_unique<DialogDriver>(1000);
     m_window.reset(startApplication());
     QVERIFY(form());
@@ -309,25 +314,42 @@ void TestForm1::fonts()
     QVERIFY(QFontMetrics(label(u"Label4"_s)->font()).inFont(label(u"Label4"_s)->text().at(0)));
 }
 
+// Every language the program speaks keeps every caption whole in its fixed
+// layout.
+void TestForm1::captionsFitTheirControls_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << u"en"_s;
+    QTest::newRow("Indonesian") << u"id"_s;
+}
+
 void TestForm1::captionsFitTheirControls()
 {
-    const auto labels = m_window->findChildren<QLabel *>();
-    for (QLabel *each : labels) {
-        if (each->text().isEmpty())
-            continue;
-        const bool wraps = each->wordWrap();
-        const QFontMetrics metrics(each->font());
-        const bool fits = wraps
-            ? guitest::fitsWrapped(each->font(), each->text(), each->contentsRect())
-            : metrics.horizontalAdvance(each->text()) <= each->width()
-                && metrics.height() <= each->height();
-        QVERIFY2(fits, qPrintable(each->objectName()));
+    QFETCH(QString, language);
+    guitest::useLanguage(language);
+    m_window.reset(startApplication());
+    // At start-up, then with the captions of the other direction.
+    for (const bool japaneseToEnglish : { false, true }) {
+        if (japaneseToEnglish)
+            QTest::mouseClick(button(u"Command6"_s), Qt::LeftButton);
+        const auto labels = m_window->findChildren<QLabel *>();
+        for (QLabel *each : labels) {
+            if (each->text().isEmpty())
+                continue;
+            const bool wraps = each->wordWrap();
+            const QFontMetrics metrics(each->font());
+            const bool fits = wraps
+                ? guitest::fitsWrapped(each->font(), each->text(), each->contentsRect())
+                : metrics.horizontalAdvance(each->text()) <= each->width()
+                    && metrics.height() <= each->height();
+            QVERIFY2(fits, qPrintable(each->objectName() + u' ' + each->text()));
+        }
     }
     const auto buttons = m_window->findChildren<ui::WrappingButton *>();
     QCOMPARE(buttons.size(), 10);
     for (ui::WrappingButton *each : buttons)
         QVERIFY2(guitest::fitsWrapped(each->font(), each->text(), each->captionRect()),
-            qPrintable(each->objectName()));
+            qPrintable(each->objectName() + u' ' + each->text()));
 }
 
 void TestForm1::detailsButtonCaptionTakesThreeLines()
@@ -775,6 +797,54 @@ void TestForm1::help()
         "same/similar pronounciation based on its left/right/up/down part or bushu)? By "
         "remembering the onyomi reading of Phonetic compound Kanji, you can easily guess the "
         "pronounciation of almost 67 % of them!"_s);
+}
+
+// The catalogue follows the first of the locale's languages that has one;
+// English, the language the texts are written in, stands for every other.
+void TestForm1::speaksTheLocalesLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("inputButtons");
+    QTest::addColumn<QString>("undo"); // the search box's context menu
+
+    const QString english = u"Velmora University: Online Kanji Learning Program"_s;
+    const QStringList okCancel = { u"OK"_s, u"Cancel"_s };
+    for (const QString &language : { u"en"_s, u"en_GB"_s, u"C"_s, u"de"_s, u"ja"_s }) {
+        QTest::addRow("%s", qPrintable(language))
+            << language << english << u"Kanji Learning Program"_s << okCancel << u"&Undo"_s;
+    }
+    for (const QString &language : { u"id"_s, u"id_ID"_s }) {
+        QTest::addRow("%s", qPrintable(language))
+            << language << u"Universitas Velmora: Program Belajar Kanji Daring"_s
+            << u"Program Belajar Kanji"_s << QStringList { u"OK"_s, u"Batal"_s } << u"&Urungkan"_s;
+    }
+}
+
+void TestForm1::speaksTheLocalesLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, caption);
+    QFETCH(QString, title);
+    QFETCH(QStringList, inputButtons);
+    QFETCH(QString, undo);
+    guitest::useLanguage(language);
+    m_window.reset(startApplication());
+    QCOMPARE(m_window->windowTitle(), caption);
+    const std::unique_ptr<QMenu> menu(text1()->createStandardContextMenu());
+    QVERIFY2(menu->actions().first()->text().startsWith(undo),
+        qPrintable(menu->actions().first()->text()));
+
+    DialogDriver driver;
+    driver.cancel();
+    QTest::mouseClick(button(u"Command8"_s), Qt::LeftButton); // Browse Down at the first record
+    form()->Help_Click();
+    QCOMPARE(driver.seen().size(), 2);
+    QCOMPARE(driver.seen().at(0).title, title);
+    QCOMPARE(driver.seen().at(0).buttonTexts, inputButtons);
+    QCOMPARE(driver.seen().at(1).title, title);
+    QCOMPARE(driver.seen().at(1).buttonTexts, QStringList { u"OK"_s });
 }
 
 void TestForm1::exitHidesAndQuits()

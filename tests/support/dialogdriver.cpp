@@ -6,11 +6,14 @@
 
 #include "support/dialogdriver.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTest>
+
+#include <algorithm>
 
 DialogDriver::DialogDriver(int interval)
 {
@@ -42,6 +45,23 @@ void DialogDriver::replyToEvery(const QString &text)
     m_standing = text;
 }
 
+namespace {
+
+QStringList buttonTexts(const QWidget *dialog)
+{
+    QStringList texts;
+    if (const auto *box = dialog->findChild<QDialogButtonBox *>()) {
+        QList<QAbstractButton *> buttons = box->buttons();
+        std::sort(buttons.begin(), buttons.end(),
+            [](const QAbstractButton *a, const QAbstractButton *b) { return a->x() < b->x(); });
+        for (const QAbstractButton *button : std::as_const(buttons))
+            texts.append(button->text());
+    }
+    return texts;
+}
+
+} // namespace
+
 void DialogDriver::poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
@@ -49,11 +69,11 @@ void DialogDriver::poll()
         return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         m_seen.append({ QStringLiteral("message"), box->windowTitle(), box->text(), box->isModal(),
-            static_cast<int>(box->buttons().size()) });
+            static_cast<int>(box->buttons().size()), buttonTexts(box) });
         box->accept();
     } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
         m_seen.append({ QStringLiteral("input"), input->windowTitle(), input->labelText(),
-            input->isModal(), 0 });
+            input->isModal(), 0, buttonTexts(input) });
         const Answer answer = m_answers.isEmpty() ? Answer { m_standing.value_or(QString()) }
                                                   : m_answers.takeFirst();
         if (answer.text) {

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <optional>
@@ -32,6 +33,7 @@ public:
         QString text; // message text or input prompt
         bool modal = false;
         int buttons = 0; // message boxes: how many buttons it offered
+        QStringList buttonTexts; // as the buttons read, left to right
     };
 
     // interval: how often to look for a dialog, in milliseconds.

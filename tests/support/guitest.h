@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QString>
 #include <QWidget>
 
@@ -17,6 +18,14 @@ namespace guitest {
 template <typename T> T *child(const QWidget *window, const QString &name)
 {
     return window->findChild<T *>(name);
+}
+
+// The language the program starts in next, whatever the machine's: it
+// installs the catalogue of the default locale's language at start-up. The
+// window tests run in English ("en") unless a row asks for another.
+inline void useLanguage(const QString &language)
+{
+    QLocale::setDefault(QLocale(language));
 }
 
 inline QWidget *topLevel(const QString &name)
