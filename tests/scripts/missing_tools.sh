@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # A stage of the test command that lacks a tool, or has nothing to check,
-# fails and says so: it never reports success having checked nothing.
+# fails and says so: it never reports success having checked nothing. Nor
+# does a setting that would thin the run, nor a sudo that cannot ask.
 #   missing_tools.sh SOURCE_DIR
 set -uo pipefail
 source=$1
@@ -30,4 +31,20 @@ expect_failure "lint without git" "git is missing" env PATH="$bin" bash "$source
 expect_failure "lint outside a git checkout" "this is no git checkout" \
     env GIT_DIR=/nonexistent bash "$source/scripts/lint.sh"
 expect_failure "fuzzing without clang" "clang++ is missing" env PATH="$bin" bash "$source/scripts/fuzz.sh" 1
+
+# Settings that would thin the run are refused before anything is installed.
+expect_failure "fuzz seconds with a unit" "must be a whole number" \
+    env KANJIAID_FUZZ_SECONDS=20s bash "$source/scripts/test.sh"
+expect_failure "fuzzing left out under CI" "CI runs every stage" \
+    env CI=true KANJIAID_FUZZ_SECONDS=0 bash "$source/scripts/test.sh"
+expect_failure "fuzzing for no time" "above 0" bash "$source/scripts/fuzz.sh" 0
+
+# A user whose sudo wants a password, with no terminal to type it on.
+fake=$(mktemp -d)
+trap 'rm -rf "$bin" "$fake"' EXIT
+printf '#!/bin/sh\necho 1000\n' >"$fake/id"
+printf '#!/bin/sh\n[ "$1" = -n ] && exit 1\necho "sudo ran: $*"\n' >"$fake/sudo"
+chmod +x "$fake/id" "$fake/sudo"
+expect_failure "sudo without a terminal" "sudo needs a password and there is no terminal" \
+    setsid -w env PATH="$fake:$PATH" bash -c "source '$source/scripts/as-root.sh'; as_root true" </dev/null
 exit $((failures > 0))
