@@ -148,6 +148,7 @@ fi
 prepare() {
     root=$(mktemp -d "$store/work-$release.XXXXXX")
     tar -C "$root" -xf "$base"
+    chmod 0755 "$root" # its / for every user, whatever mode mktemp gave it
     cp /etc/resolv.conf "$root/etc/resolv.conf"
     echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts" # sudo looks its host up
     mount -t proc proc "$root/proc"
