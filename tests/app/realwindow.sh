@@ -21,7 +21,12 @@ expression_caption="Velmora University, Japan"
 message_title="Kanji Learning Program"
 mkdir -p "$out"
 
-fail() { echo "FAIL: $*"; exit 1; }
+fail() {
+    # What the running program printed, which may say why.
+    [[ -n ${log:-} && -s ${log:-} ]] && { echo "the program printed:"; cat "$log"; }
+    echo "FAIL: $*"
+    exit 1
+}
 for tool in xwininfo xdotool; do
     command -v "$tool" >/dev/null || fail "$tool is missing (Debian packages x11-utils, xdotool)"
 done
@@ -36,13 +41,14 @@ export XDG_RUNTIME_DIR=$runtime
 
 # Whatever the program printed: nothing is expected.
 silent() {
-    [[ ! -s $1 ]] || { cat "$1"; fail "the program printed the above"; }
+    [[ ! -s $1 ]] || fail "the program printed the above, where nothing is expected"
 }
 
-# The id of the mapped window with this caption, once it shows.
+# The id of the mapped window with this caption, once it shows: within 30 s,
+# as a first start on a busy machine builds fontconfig's caches.
 find_window() {
     local id=""
-    for _ in $(seq 200); do
+    for _ in $(seq 600); do
         id=$(xwininfo -root -tree 2>/dev/null | awk -v c="\"$1\"" 'index($0, c) { print $1; exit }')
         if [[ -n "$id" ]] && xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable'; then
             echo "$id"
@@ -68,7 +74,8 @@ click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
 # LC_ALL, then the captions it must find, and a suffix for the screenshots.
 walk_x11() {
     local language=$1 locale=$2 main_caption=$3 expression_caption=$4 message_title=$5 suffix=$6
-    local main expression message menu log=$out/kanjiaid$suffix.log
+    local main expression message menu
+    log=$out/kanjiaid$suffix.log
     LANGUAGE=$language LC_ALL=$locale QT_QPA_PLATFORM=xcb "$program" >"$log" 2>&1 &
     app=$!
 
@@ -98,6 +105,7 @@ walk_x11() {
     kill -0 "$app" 2>/dev/null && fail "Exit did not end the program"
     wait "$app" || fail "the program exited with status $?"
     silent "$log"
+    log=""
     echo "PASS (x11, LANGUAGE=$language LC_ALL=$locale): both windows shown, switched and" \
         "screenshot, the help text's message box closed; Exit ended the program with status 0," \
         "printing nothing"
