@@ -24,6 +24,7 @@ mkdir -p "$out"
 fail() {
     # What the running program printed, which may say why.
     [[ -n ${log:-} && -s ${log:-} ]] && { echo "the program printed:"; cat "$log"; }
+    [[ -n ${log:-} && -s $out/xvfb.log ]] && { echo "Xvfb printed:"; cat "$out/xvfb.log"; }
     echo "FAIL: $*"
     exit 1
 }
@@ -111,7 +112,7 @@ walk_x11() {
         "printing nothing"
 }
 
-start_xvfb "$out/xvfb.log"
+start_xvfb "$out/xvfb.log" || fail "no X server"
 # The C locale speaks English; an Indonesian desktop, Indonesian.
 walk_x11 "" C.UTF-8 "$main_caption" "$expression_caption" "$message_title" ""
 walk_x11 id C.UTF-8 "Universitas Velmora: Program Belajar Kanji Daring" \

@@ -3,18 +3,36 @@
 #
 # Sourced by the scripts that need a real X server:
 #   start_xvfb LOG   starts Xvfb on a display number it chooses itself (one no
-#                    other X server holds), waits until it accepts clients,
-#                    and exports DISPLAY; xvfb_pid is its process.
+#                    other X server holds), waits until a client can connect,
+#                    and exports DISPLAY; xvfb_pid is its process. A server
+#                    that reports its display but takes no client is stopped
+#                    and another started, three times at most; then LOG shows
+#                    why.
 start_xvfb() {
-    local log=$1 number
+    local log=$1 number attempt
     command -v Xvfb >/dev/null || { echo "Xvfb is missing (Debian package xvfb)" >&2; return 1; }
-    exec {xvfb_fd}<> <(:) # Xvfb writes the display number here once it is ready
-    Xvfb -displayfd "$xvfb_fd" -screen 0 1024x768x24 -nolisten tcp >"$log" 2>&1 &
-    xvfb_pid=$!
-    if ! read -r -t 10 -u "$xvfb_fd" number; then
-        echo "Xvfb did not start; see $log" >&2
-        return 1
-    fi
-    exec {xvfb_fd}<&-
-    export DISPLAY=:$number
+    command -v xwininfo >/dev/null || { echo "xwininfo is missing (Debian package x11-utils)" >&2; return 1; }
+    for attempt in 1 2 3; do
+        exec {xvfb_fd}<> <(:) # Xvfb writes the display number here once it is ready
+        Xvfb -displayfd "$xvfb_fd" -screen 0 1024x768x24 -nolisten tcp >"$log" 2>&1 &
+        xvfb_pid=$!
+        number=""
+        read -r -t 10 -u "$xvfb_fd" number || true
+        exec {xvfb_fd}<&-
+        if [[ -n $number ]]; then
+            for _ in $(seq 50); do
+                if xwininfo -root -display ":$number" >/dev/null 2>&1; then
+                    export DISPLAY=:$number
+                    return 0
+                fi
+                kill -0 "$xvfb_pid" 2>/dev/null || break
+                sleep 0.1
+            done
+        fi
+        echo "Xvfb (attempt $attempt) reported display '${number}' but took no client:" >&2
+        cat "$log" >&2
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    done
+    return 1
 }
