@@ -14,14 +14,13 @@
 
 namespace kanjiaid {
 
-QString installTranslation(const QLocale &locale)
+void installTranslation(const QLocale &locale)
 {
     QCoreApplication *const app = QCoreApplication::instance();
     const QString name = QStringLiteral("kanjiaid catalogue");
     // A translator leaves the application's list when it is destroyed.
     delete app->findChild<QTranslator *>(name, Qt::FindDirectChildrenOnly);
 
-    const QString english = QStringLiteral("en");
     const QStringList languages = locale.uiLanguages();
     for (const QString &language : languages) {
         const QLocale candidate(language);
@@ -29,18 +28,16 @@ QString installTranslation(const QLocale &locale)
         // know: only the first two stand for English.
         if (candidate.language() == QLocale::English || language == QLatin1String("C")
             || language == QLatin1String("POSIX"))
-            return english;
+            return;
         auto translator = std::make_unique<QTranslator>();
         if (!translator->load(candidate, QStringLiteral("kanjiaid"), QStringLiteral("_"),
                 QStringLiteral(":/i18n")))
             continue;
         translator->setObjectName(name);
         QCoreApplication::installTranslator(translator.get());
-        const QString loaded = translator->language();
         translator.release()->setParent(app);
-        return loaded;
+        return;
     }
-    return english;
 }
 
 } // namespace kanjiaid

@@ -6,18 +6,15 @@
 
 #pragma once
 
-#include <QString>
-
 class QLocale;
 
 namespace kanjiaid {
 
 // Installs the program's catalogue for the first of the locale's interface
-// languages that the program speaks, and returns that language ("id"):
-// English, the language its texts are written in, needs no catalogue, and a
-// language without one is passed over, so a locale with none of them gets
-// English too ("en"). Replaces the catalogue an earlier call installed.
-// Needs the application object.
-QString installTranslation(const QLocale &locale);
+// languages that the program speaks: English, the language its texts are
+// written in, needs no catalogue, and a language without one is passed over,
+// so a locale with none of them gets English too. Replaces the catalogue an
+// earlier call installed. Needs the application object.
+void installTranslation(const QLocale &locale);
 
 } // namespace kanjiaid

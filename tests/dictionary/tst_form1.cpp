@@ -471,7 +471,7 @@ void TestForm1::searchMisses()
     QCOMPARE(message.text, u"Sorry, the word is not yet in the dictionary!"_s);
     QCOMPARE(message.title, applicationTitle());
     QVERIFY(message.modal);
-    QCOMPARE(message.buttons, 1);
+    QCOMPARE(message.buttonTexts.size(), 1);
     QCOMPARE(text1()->text(), typed);
     for (const QString &name : RecordLabels)
         QVERIFY2(label(name)->text().isEmpty(), qPrintable(name));
@@ -789,7 +789,7 @@ void TestForm1::help()
     help.first()->trigger();
     QCOMPARE(driver.seen().size(), 1);
     QCOMPARE(driver.seen().first().title, applicationTitle());
-    QCOMPARE(driver.seen().first().buttons, 1);
+    QCOMPARE(driver.seen().first().buttonTexts.size(), 1);
     QCOMPARE(driver.seen().first().text,
         u"Do you know that the most frequently used kanji (1945) consist of: (A) 152 basic "
         "form (single unit) Kanji (B) 483 Semantic compound Kanji (kanji with similar meaning "

@@ -69,11 +69,11 @@ void DialogDriver::poll()
         return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         m_seen.append({ QStringLiteral("message"), box->windowTitle(), box->text(), box->isModal(),
-            static_cast<int>(box->buttons().size()), buttonTexts(box) });
+            buttonTexts(box) });
         box->accept();
     } else if (auto *input = qobject_cast<QInputDialog *>(modal)) {
         m_seen.append({ QStringLiteral("input"), input->windowTitle(), input->labelText(),
-            input->isModal(), 0, buttonTexts(input) });
+            input->isModal(), buttonTexts(input) });
         const Answer answer = m_answers.isEmpty() ? Answer { m_standing.value_or(QString()) }
                                                   : m_answers.takeFirst();
         if (answer.text) {

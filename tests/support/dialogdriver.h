@@ -32,7 +32,6 @@ public:
         QString title;
         QString text; // message text or input prompt
         bool modal = false;
-        int buttons = 0; // message boxes: how many buttons it offered
         QStringList buttonTexts; // as the buttons read, left to right
     };
 
