@@ -14,7 +14,7 @@ set -euo pipefail
 packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools cmake g++ make dpkg-dev file
           fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(git xvfb xauth xdotool x11-utils
+    packages+=(git xvfb x11-utils
                weston qt6-wayland dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
                clang libclang-rt-dev clang-tidy clang-format-19 reuse
                desktop-file-utils appstream)

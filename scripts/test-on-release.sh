@@ -20,10 +20,13 @@
 # Only committed work is seen. Needs root, through sudo when not run as root.
 #
 # Safe as root on a shared machine: its store is a folder only root may
-# write (/var/cache/kanjiaid-release-roots), one run holds it at a time, a
-# base root is used only when it is complete and as written (its checksum
-# is kept beside it), and mounts a killed run left behind are undone before
-# anything under the store is removed. KANJIAID_MIRROR overrides the mirror.
+# write (/var/cache/kanjiaid-release-roots), one run holds it at a time (a
+# run that waits says so, and gives up after KANJIAID_LOCK_WAIT seconds,
+# 2400 by default), and a base root is used only when it is complete and as
+# written (its checksum is kept beside it). Each run lives in a mount and PID
+# namespace of its own: its mounts are never seen by the machine, and
+# however the run ends, even by SIGKILL, every process it started in the
+# root ends with it and its mounts go. KANJIAID_MIRROR overrides the mirror.
 set -euo pipefail
 self=$(realpath "$0")
 project=$(cd "$(dirname "$self")/.." && pwd)
@@ -35,6 +38,7 @@ fail() {
     exit 1
 }
 usage="usage: $0 [--as-root] bookworm|trixie [run] [test]"
+arguments=("$@")
 as_user=1
 if [[ ${1:-} == --as-root ]]; then
     as_user=0
@@ -54,12 +58,31 @@ for command in "${commands[@]}"; do
 done
 
 if [[ $(id -u) -ne 0 ]]; then
-    root_reachable "run: $self $*"
+    root_reachable "run: $self ${arguments[*]}"
     options=()
     ((as_user)) || options=(--as-root)
-    exec sudo --preserve-env=KANJIAID_MIRROR,KANJIAID_FUZZ_SECONDS,CI \
-        "$self" "${options[@]}" "$release" "${commands[@]}"
+    # Ends with sudo, however sudo ends.
+    exec sudo --preserve-env=KANJIAID_MIRROR,KANJIAID_FUZZ_SECONDS,KANJIAID_LOCK_WAIT,CI \
+        setpriv --pdeathsig KILL -- "$self" "${options[@]}" "$release" "${commands[@]}"
 fi
+
+# The run itself is the first process of a PID namespace with its own copy
+# of the mount table: its mounts are never seen outside, and when it ends,
+# every process of the namespace ends and the mounts go. This process waits
+# for it; a signal that ends this process (even SIGKILL) ends it too.
+# (Only in the namespace is the marker 1 and the process number 1.)
+if [[ ${KANJIAID_RELEASE_NAMESPACE:-} != "$$" ]]; then
+    command -v unshare >/dev/null || fail "unshare is missing (Debian package util-linux)"
+    setpriv --pdeathsig KILL -- unshare --mount --pid --fork --kill-child --propagation private \
+        -- env KANJIAID_RELEASE_NAMESPACE=1 "$self" "${arguments[@]}" &
+    namespace=$!
+    for signal in TERM INT HUP; do
+        trap 'kill -KILL "$namespace" 2>/dev/null; echo "test-on-release: stopped" >&2; exit 1' $signal
+    done
+    wait "$namespace"
+    exit
+fi
+unset KANJIAID_RELEASE_NAMESPACE
 
 need() { # command, and the Debian package that has it
     command -v "$1" >/dev/null && return 0
@@ -93,43 +116,29 @@ read -r owner mode < <(stat -c '%u %a' "$store")
 ((owner == 0 && (8#$mode & 8#022) == 0)) \
     || fail "$store must belong to root and be writable by root alone (owner $owner, mode $mode)"
 
+# The lock is this process's alone: what runs in the root never holds it
+# (main runs with its descriptor closed), so nothing left running can keep
+# the next run out.
+wait_limit=${KANJIAID_LOCK_WAIT:-2400}
+[[ $wait_limit =~ ^[0-9]+$ ]] || fail "KANJIAID_LOCK_WAIT must be a whole number of seconds"
 exec {lock}>"$store/lock"
 if ! flock -n "$lock"; then
-    echo "== another run holds $store; waiting for it"
-    flock "$lock"
+    echo "== another run holds $store; waiting for it, $wait_limit s at most"
+    flock -w "$wait_limit" "$lock" \
+        || fail "gave up after $wait_limit s: another run still holds $store/lock"
 fi
-
-# Mounts under the store, deepest first: those of this run, or those a killed
-# run left behind.
-mounts_under_store() {
-    awk -v store="$store/" 'index($5, store) == 1 { print $5 }' /proc/self/mountinfo | sort -r
-}
-unmount_all() {
-    local mount
-    while read -r mount; do
-        umount -l "$mount" 2>/dev/null || true
-    done < <(mounts_under_store)
-    [[ -z $(mounts_under_store) ]] || fail "cannot unmount: $(mounts_under_store | tr '\n' ' ')"
-}
-root=""
-discard_root() {
-    unmount_all
-    [[ -n $root ]] && rm -rf --one-file-system "$root"
-    root=""
-}
-trap discard_root EXIT
-unmount_all
-rm -rf --one-file-system "$store"/work-* "$store"/new-*
 
 # The base root, by release and mirror: made under a temporary name, moved
 # into place once complete, its checksum last.
 key=$(printf '%s %s sudo' "$release" "$mirror" | sha256sum | cut -c 1-16)
 base=$store/base-$release-$key.tar
 archives=$store/apt-$release-$key
-mkdir -p "$archives"
-if [[ ! -f $base.sha256 ]] || ! (cd "$store" && sha256sum --quiet -c "$base.sha256" 2>/dev/null); then
+make_base() {
+    mkdir -p "$archives"
+    [[ -f $base.sha256 ]] && (cd "$store" && sha256sum --quiet -c "$base.sha256" 2>/dev/null) && return 0
     echo "== making a bare $release root from $mirror"
     rm -f "$base" "$base.sha256"
+    local new
     new=$(mktemp -d "$store/new-$release.XXXXXX")
     if command -v mmdebstrap >/dev/null; then
         mmdebstrap --quiet --variant=minbase --include=sudo --mode=root "$release" "$new/base.tar" "$mirror"
@@ -142,18 +151,23 @@ if [[ ! -f $base.sha256 ]] || ! (cd "$store" && sha256sum --quiet -c "$base.sha2
     (cd "$store" && sha256sum "$(basename "$base")") >"$new/base.sha256"
     mv "$new/base.sha256" "$base.sha256"
     rm -rf --one-file-system "$new"
-fi
+}
 
-# A fresh copy of the base root, mounted for use.
+# A fresh copy of the base root, mounted for use. The root is a mount of its
+# own, so that one recursive unmount takes everything under it; the copies
+# of /sys and /dev are private to this namespace, as the whole table is.
+root=""
 prepare() {
     root=$(mktemp -d "$store/work-$release.XXXXXX")
+    mount --bind "$root" "$root"
     tar -C "$root" -xf "$base"
     chmod 0755 "$root" # its / for every user, whatever mode mktemp gave it
     cp /etc/resolv.conf "$root/etc/resolv.conf"
     echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts" # sudo looks its host up
+    # The PID namespace's own processes: the root's tools see no others.
     mount -t proc proc "$root/proc"
-    mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"
-    mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
+    mount --rbind /sys "$root/sys"
+    mount --rbind /dev "$root/dev"
     # Shared memory for every user, as a booted system has it.
     mount -t tmpfs -o mode=1777,nosuid,nodev tmpfs "$root/dev/shm"
     mount --bind "$archives" "$root/var/cache/apt/archives"
@@ -164,8 +178,24 @@ add_user() { # name, sudoers rule
     chroot "$root" useradd --create-home --shell /bin/bash "$1"
     echo "$1 $2" >"$root/etc/sudoers.d/$1"
     chmod 0440 "$root/etc/sudoers.d/$1"
-    git clone -q "$project" "$root/home/$1/kanjiaid"
+    clone "$root/home/$1/kanjiaid"
     chroot "$root" chown -R "$1:$1" "/home/$1/kanjiaid"
+}
+
+# A checkout owned by another user is still ours to clone: git trusts it
+# through a configuration of this run's own (Debian 12's git reads
+# safe.directory from no command line).
+clone() {
+    printf '[safe]\n\tdirectory = %s\n' "$project/.git" >"$store/gitconfig"
+    GIT_CONFIG_GLOBAL=$store/gitconfig git clone -q "$project" "$1"
+}
+
+# Unmounted first: the package cache is bound in, on the same file system.
+discard_root() {
+    [[ -n $root ]] || return 0
+    umount -R -l "$root"
+    rm -rf --one-file-system "$root"
+    root=""
 }
 
 inside() { # user, script: runs the script in the user's clone, with a clean environment
@@ -206,27 +236,34 @@ echo "PASS: with sudo asking for a password and no terminal, scripts/run.sh stop
 tail -n 1 /tmp/password.log
 '
 
-started=$SECONDS
-prepare
-user=root
-if ((as_user)); then
-    user=student
-    add_user "$user" "ALL=(ALL:ALL) NOPASSWD: ALL"
-    add_user guest "ALL=(ALL:ALL) ALL"
-    echo "== $release: scripts/run.sh as guest, whose sudo asks for a password, without a terminal"
-    inside guest "$password_check" || fail "the password check failed"
-else
-    git clone -q "$project" "$root/root/kanjiaid"
-fi
-for command in "${commands[@]}"; do
-    echo "== $release: scripts/$command.sh as $user (uid $(chroot "$root" id -u "$user")) in a bare root"
-    step=$SECONDS
-    if [[ $command == run ]]; then
-        inside "$user" "$run_check" || fail "scripts/run.sh failed on $release as $user"
+main() {
+    # What earlier runs left: no mount of theirs is seen here.
+    rm -rf --one-file-system "$store"/work-* "$store"/new-*
+    make_base
+    trap discard_root EXIT
+    started=$SECONDS
+    prepare
+    user=root
+    if ((as_user)); then
+        user=student
+        add_user "$user" "ALL=(ALL:ALL) NOPASSWD: ALL"
+        add_user guest "ALL=(ALL:ALL) ALL"
+        echo "== $release: scripts/run.sh as guest, whose sudo asks for a password, without a terminal"
+        inside guest "$password_check" || fail "the password check failed"
     else
-        inside "$user" scripts/test.sh || fail "scripts/test.sh failed on $release as $user"
+        clone "$root/root/kanjiaid"
     fi
-    echo "== $release: scripts/$command.sh as $user passed in $((SECONDS - step)) s"
-done
-discard_root
-echo "== $release: ${commands[*]} as $user passed in $((SECONDS - started)) s"
+    for command in "${commands[@]}"; do
+        echo "== $release: scripts/$command.sh as $user (uid $(chroot "$root" id -u "$user")) in a bare root"
+        step=$SECONDS
+        if [[ $command == run ]]; then
+            inside "$user" "$run_check" || fail "scripts/run.sh failed on $release as $user"
+        else
+            inside "$user" scripts/test.sh || fail "scripts/test.sh failed on $release as $user"
+        fi
+        echo "== $release: scripts/$command.sh as $user passed in $((SECONDS - step)) s"
+    done
+    discard_root
+    echo "== $release: ${commands[*]} as $user passed in $((SECONDS - started)) s"
+}
+main {lock}>&-

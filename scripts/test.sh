@@ -8,7 +8,8 @@
 # LeakSanitizer, licensing, style and clang-tidy, and a bounded run of each
 # fuzz target. Each stage stops the script on its first failure; a stage
 # left out is reported as skipped, never as passed; under CI=true a setting
-# that would leave one out is refused before anything runs.
+# that would leave one out is refused before anything runs, as is a sudo
+# that cannot ask for its password when a stage will need root.
 #   KANJIAID_FUZZ_SECONDS  seconds per fuzz target, a whole number (default 20;
 #                          0 skips fuzzing)
 #   KANJIAID_INSTALL_DEB   0 skips installing the package (default 1)
@@ -16,19 +17,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/as-root.sh
 
-seconds=${KANJIAID_FUZZ_SECONDS:-20}
-[[ $seconds =~ ^(0|[1-9][0-9]*)$ ]] \
-    || { echo "test: KANJIAID_FUZZ_SECONDS must be a whole number of seconds, not '$seconds'" >&2; exit 2; }
-install_deb=${KANJIAID_INSTALL_DEB:-1}
-# What is left out is decided here, before anything is installed.
-skipped=()
-[[ $install_deb != 0 ]] || skipped+=("package (KANJIAID_INSTALL_DEB=0)")
-((seconds > 0)) || skipped+=("fuzzing (KANJIAID_FUZZ_SECONDS=0)")
-if [[ ${CI:-} == true ]] && ((${#skipped[@]})); then
-    echo "test: CI runs every stage; refused: ${skipped[*]}" >&2
-    exit 2
-fi
-
+source scripts/test-settings.sh
+test_settings
 scripts/setup.sh --tests
 jobs=$(nproc)
 passed=()
@@ -58,7 +48,12 @@ if [[ $install_deb != 0 ]]; then
         "/usr/bin/kanjiaid is byte for byte the one it holds"
     desktop-file-validate /usr/share/applications/org.velmora.kanjiaid.desktop
     tests/packaging/validate_metainfo.sh /usr/share/metainfo/org.velmora.kanjiaid.metainfo.xml
-    tests/app/realwindow.sh /usr/bin/kanjiaid build/tools/kanjiaid_grabwindow build/installed
+    for platform in xcb wayland; do
+        for language in en id; do
+            tests/app/realwindow.py "$platform" "$language" /usr/bin/kanjiaid build/installed \
+                build/tools/kanjiaid_grabwindow
+        done
+    done
     passed+=(package)
 fi
 

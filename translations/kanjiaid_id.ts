@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id" sourcelanguage="en">
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Batal</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -30,6 +41,17 @@
     <message>
         <source>Select All</source>
         <translation>Pilih Semua</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
     </message>
 </context>
 <context>
@@ -348,17 +370,6 @@
     <message>
         <source>That kanji isn&apos;t in this dictionary yet.</source>
         <translation>Kanji itu belum ada dalam kamus ini.</translation>
-    </message>
-</context>
-<context>
-    <name>kanjiaid::ui</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Batal</translation>
     </message>
 </context>
 </TS>

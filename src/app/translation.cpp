@@ -21,23 +21,17 @@ void installTranslation(const QLocale &locale)
     // A translator leaves the application's list when it is destroyed.
     delete app->findChild<QTranslator *>(name, Qt::FindDirectChildrenOnly);
 
-    const QStringList languages = locale.uiLanguages();
-    for (const QString &language : languages) {
-        const QLocale candidate(language);
-        // "C" and "POSIX" read as the C locale, as does a name Qt does not
-        // know: only the first two stand for English.
-        if (candidate.language() == QLocale::English || language == QLatin1String("C")
-            || language == QLatin1String("POSIX"))
-            return;
-        auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(candidate, QStringLiteral("kanjiaid"), QStringLiteral("_"),
-                QStringLiteral(":/i18n")))
-            continue;
-        translator->setObjectName(name);
-        QCoreApplication::installTranslator(translator.get());
-        translator.release()->setParent(app);
+    // Qt tries the locale's interface languages in order. English has a
+    // catalogue too, an empty one, so that a language listed after it is
+    // never chosen; a locale with no language that has one (C, POSIX, any
+    // other) loads nothing, and the texts stay as written, in English.
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(
+            locale, QStringLiteral("kanjiaid"), QStringLiteral("_"), QStringLiteral(":/i18n")))
         return;
-    }
+    translator->setObjectName(name);
+    QCoreApplication::installTranslator(translator.get());
+    translator.release()->setParent(app);
 }
 
 } // namespace kanjiaid

@@ -6,27 +6,11 @@
 
 #include "ui/dialogs.h"
 
-#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace kanjiaid::ui {
-
-namespace {
-
-// Qt names its standard buttons from its own catalogues, which not every
-// language the program speaks has: where the program's catalogue words a
-// button otherwise, its wording stands. English keeps Qt's (and the desktop
-// theme's) own, mnemonics included.
-QString buttonText(const char *source)
-{
-    const QString text = QCoreApplication::translate("kanjiaid::ui", source);
-    return text == QLatin1String(source) ? QString() : text;
-}
-
-} // namespace
 
 void showMessage(QWidget *parent, const QString &title, const QString &text)
 {
@@ -36,8 +20,6 @@ void showMessage(QWidget *parent, const QString &title, const QString &text)
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
-    if (const QString ok = buttonText(QT_TRANSLATE_NOOP("kanjiaid::ui", "OK")); !ok.isEmpty())
-        box.button(QMessageBox::Ok)->setText(ok);
     box.exec();
 }
 
@@ -49,11 +31,6 @@ std::optional<QString> askText(QWidget *parent, const QString &title, const QStr
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
-    if (const QString ok = buttonText(QT_TRANSLATE_NOOP("kanjiaid::ui", "OK")); !ok.isEmpty())
-        dialog.setOkButtonText(ok);
-    if (const QString cancel = buttonText(QT_TRANSLATE_NOOP("kanjiaid::ui", "Cancel"));
-        !cancel.isEmpty())
-        dialog.setCancelButtonText(cancel);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

@@ -4,8 +4,11 @@
     SPDX-License-Identifier: GPL-3.0-or-later
 */
 
-// Texts that Qt's own widgets show in the windows, the context menus of the
-// text boxes, under the contexts Qt translates them in. Listed here so that
+// Texts that Qt's own widgets show in the windows, under the contexts Qt
+// translates them in: the context menus of the text boxes, and the standard
+// buttons of the message and input boxes as the desktop's theme names them
+// (the generic theme, and GNOME's with mnemonics; KDE's theme brings its own
+// translations). Listed here so that
 // the program's catalogue carries them for the languages Qt ships no
 // catalogue of its own for; once the catalogue is installed, Qt finds them
 // there. Nothing reads this list.
@@ -29,6 +32,10 @@ namespace {
     QT_TRANSLATE_NOOP("QWidgetTextControl", "&Paste"),
     QT_TRANSLATE_NOOP("QWidgetTextControl", "Delete"),
     QT_TRANSLATE_NOOP("QWidgetTextControl", "Select All"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&OK"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&Cancel"),
 };
 
 } // namespace

@@ -1,0 +1,382 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The kanjiaid developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Walks the real program on a real display server of its own, through its
+# accessibility interface (AT-SPI), as a screen reader would: the dictionary
+# window, "Check Expression" to the expression window, "Back to Main", the
+# help text's message box closed with OK, and "Exit". The program must end
+# with status 0 and print nothing. On X11 each window is screenshot too.
+#   realwindow.py PLATFORM LANGUAGE PROGRAM OUTPUT_DIR [GRABWINDOW]
+#     PLATFORM    xcb (a private Xvfb) or wayland (a private headless weston)
+#     LANGUAGE    en, or id: the walk expects the texts the Indonesian
+#                 catalogue gives (translations/kanjiaid_id.ts)
+#     GRABWINDOW  the screenshot tool, for xcb
+# Each step is named as it starts; a failing step says what failed and what
+# the program's window tree held.
+import os
+import re
+import select
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import xml.etree.ElementTree as ElementTree
+from pathlib import Path
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
+
+# The texts the walk looks for, as the program's sources write them.
+MAIN_CAPTION = ("kanjiaid::Form1", "Velmora University: Online Kanji Learning Program")
+EXPRESSION_CAPTION = ("kanjiaid::Form2", "Velmora University, Japan")
+MESSAGE_TITLE = ("kanjiaid", "Kanji Learning Program")
+CHECK_EXPRESSION = ("kanjiaid::Form1", "Check Expression")
+BACK_TO_MAIN = ("kanjiaid::Form2", "Back to Main")
+HELP = ("kanjiaid::Form1", "Help")
+EXIT = ("kanjiaid::Form1", "Exit")
+OK = ("QPlatformTheme", "OK")
+
+SOURCE_DIR = Path(__file__).resolve().parents[2]
+
+
+class WalkFailed(Exception):
+    pass
+
+
+def catalogue(language):
+    """The text the program shows for each (context, source) in this language."""
+    if language == "en":
+        return lambda text: text[1]
+    path = SOURCE_DIR / "translations" / f"kanjiaid_{language}.ts"
+    texts = {}
+    for context in ElementTree.parse(path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            texts[(name, message.findtext("source"))] = message.findtext("translation")
+
+    def translate(text):
+        if not texts.get(text):
+            raise WalkFailed(f"{path.name} has no translation of {text}")
+        return texts[text]
+    return translate
+
+
+def wait_for(what, find, seconds=10):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = find()
+        if found is not None:
+            return found
+        time.sleep(0.05)
+    raise WalkFailed(f"no {what} within {seconds} s")
+
+
+def showing(node):
+    states = node.get_state_set()
+    return states.contains(Atspi.StateType.SHOWING) and states.contains(Atspi.StateType.VISIBLE)
+
+
+def children(node):
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None:
+            yield child
+
+
+def descendant(node, role, name):
+    """The first descendant with this role and name, depth first."""
+    for child in children(node):
+        if child.get_role() == role and child.get_name() == name:
+            return child
+        found = descendant(child, role, name)
+        if found is not None:
+            return found
+    return None
+
+
+def top_level(app, name):
+    """The showing top-level window of the program with this name."""
+    return next((w for w in children(app) if w.get_name() == name and showing(w)), None)
+
+
+def tree(node, depth=0, lines=None):
+    """The node and its descendants, one line each: role, name, whether showing."""
+    lines = [] if lines is None else lines
+    try:
+        lines.append(f"{'  ' * depth}{node.get_role_name()} '{node.get_name()}'"
+                     f"{' showing' if showing(node) else ''}")
+        for child in children(node):
+            tree(child, depth + 1, lines)
+    except GLib.Error as error:
+        lines.append(f"{'  ' * depth}(gone: {error.message})")
+    return lines
+
+
+class Session:
+    """A display server, a session bus and the program, each ended on exit."""
+
+    def __init__(self, platform, out):
+        self.platform, self.out = platform, out
+        self.processes = []
+        self.runtime = tempfile.mkdtemp(prefix="kanjiaid-walk-")
+        # The environment every program of the walk starts from: no platform,
+        # display or bus of the caller's.
+        self.env = {k: v for k, v in os.environ.items()
+                    if k not in ("QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY",
+                                 "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS")}
+        self.env["XDG_RUNTIME_DIR"] = self.runtime
+        # Under the sanitizers: the leaks Qt's X11 platform keeps show the Qt
+        # frame their suppression names only to the slow unwinder.
+        if "ASAN_OPTIONS" in self.env:
+            self.env["ASAN_OPTIONS"] += ":fast_unwind_on_malloc=0"
+
+    def start(self, arguments, log, **options):
+        process = subprocess.Popen(arguments, env=self.env, stdout=log,
+                                   stderr=subprocess.STDOUT, **options)
+        self.processes.append(process)
+        return process
+
+    def need(self, tool, package):
+        if shutil.which(tool) is None:
+            raise WalkFailed(f"{tool} is missing (Debian package {package})")
+
+    def start_xvfb(self):
+        self.need("Xvfb", "xvfb")
+        self.need("xwininfo", "x11-utils")
+        # A server that reports its display but takes no client is replaced.
+        for attempt in (1, 2, 3):
+            read, write = os.pipe()
+            log = open(self.out / "xvfb.log", "wb")
+            server = self.start(["Xvfb", "-displayfd", str(write), "-screen", "0",
+                                 "1024x768x24", "-nolisten", "tcp"], log, pass_fds=(write,))
+            os.close(write)
+            number = b""
+            end = time.monotonic() + 10
+            while time.monotonic() < end and not number.endswith(b"\n"):
+                ready = select.select([read], [], [], max(end - time.monotonic(), 0))[0]
+                chunk = os.read(read, 16) if ready else b""
+                if not chunk:
+                    break
+                number += chunk
+            os.close(read)
+            display = f":{number.decode().strip()}"
+            if number.strip() and wait_until(lambda: subprocess.run(
+                    ["xwininfo", "-root", "-display", display], capture_output=True
+            ).returncode == 0 or server.poll() is not None, 5) and server.poll() is None:
+                self.env["DISPLAY"] = display
+                return
+            print(f"Xvfb (attempt {attempt}) reported display '{display}' but took no client:")
+            print((self.out / "xvfb.log").read_text(errors="replace"))
+            server.kill()
+            server.wait()
+        raise WalkFailed("no X server")
+
+    def start_weston(self):
+        self.need("weston", "weston")
+        version = subprocess.run(["weston", "--version"], capture_output=True, text=True).stdout
+        major = int(re.search(r"(\d+)\.", version).group(1))
+        # The renderer option is --use-pixman up to weston 11, --renderer since.
+        renderer = "--use-pixman" if major < 12 else "--renderer=pixman"
+        socket = "kanjiaid-walk"
+        log = open(self.out / "weston.log", "wb")
+        self.start(["weston", "--backend=headless-backend.so", renderer, f"--socket={socket}",
+                    "--idle-time=0", "--width=1024", "--height=768"], log)
+        if not wait_until(lambda: os.path.exists(os.path.join(self.runtime, socket)), 5):
+            print((self.out / "weston.log").read_text(errors="replace"))
+            raise WalkFailed("weston did not start")
+        self.env["WAYLAND_DISPLAY"] = socket
+
+    def start_bus(self):
+        """A session bus, which starts the accessibility bus when asked."""
+        self.need("dbus-daemon", "dbus-daemon")
+        with open(self.out / "bus.log", "wb") as log:
+            daemon = subprocess.Popen(
+                ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                env=self.env, stdout=subprocess.PIPE, stderr=log, text=True)
+        self.processes.append(daemon)
+        address = daemon.stdout.readline().strip()
+        if not address:
+            raise WalkFailed("the session bus did not start")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        # The bus library of this process reads the address from there.
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
+
+    def end(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+def wait_until(condition, seconds):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        if condition():
+            return True
+        time.sleep(0.05)
+    return False
+
+
+def accessibility_bus():
+    """What a screen reader does when it starts: the toolkits then publish
+    their widgets on the accessibility bus, which this connection reaches."""
+    session = Gio.bus_get_sync(Gio.BusType.SESSION)
+    session.call_sync(
+        "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+        GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
+        None, Gio.DBusCallFlags.NONE, 5000, None)
+    address = session.call_sync(
+        "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+        GLib.VariantType("(s)"), Gio.DBusCallFlags.NONE, 5000, None).unpack()[0]
+    return Gio.DBusConnection.new_for_address_sync(
+        address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+        | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+
+
+def press(bus, node, what):
+    """Runs the node's first action (a button's or menu item's press).
+
+    The call expects no reply: the program answers only when the handler
+    returns, and a handler that opens a modal dialog returns when the dialog
+    closes."""
+    if "Action" not in node.get_interfaces() or node.get_n_actions() < 1:
+        raise WalkFailed(f"{what} offers no action")
+    message = Gio.DBusMessage.new_method_call(
+        node.app.bus_name, node.path, "org.a11y.atspi.Action", "DoAction")
+    message.set_body(GLib.Variant("(i)", (0,)))
+    message.set_flags(Gio.DBusMessageFlags.NO_REPLY_EXPECTED)
+    bus.send_message(message, Gio.DBusSendMessageFlags.NONE)
+
+
+def walk(platform, language, program, out, grab):
+    text = catalogue(language)
+    session = Session(platform, out)
+    app = None
+    step = "start the display server"
+    try:
+        if platform == "xcb":
+            session.start_xvfb()
+        else:
+            session.start_weston()
+        step = "start the session bus"
+        session.start_bus()
+        bus = accessibility_bus()
+
+        def x11_screenshot(caption, name):
+            if platform != "xcb":
+                return
+            listing = subprocess.run(["xwininfo", "-root", "-tree"], env=session.env,
+                                     capture_output=True, text=True).stdout
+            window = next((line.split()[0] for line in listing.splitlines()
+                           if f'"{caption}"' in line), None)
+            if window is None:
+                raise WalkFailed(f"no X window captioned '{caption}' to screenshot")
+            time.sleep(0.3)  # let the first paint land
+            path = out / f"{name}-{platform}-{language}.png"
+            env = dict(session.env, QT_QPA_PLATFORM="xcb")
+            subprocess.run([grab, window, str(path)], env=env, check=False)
+            if not path.exists() or path.stat().st_size == 0:
+                raise WalkFailed(f"no screenshot {path.name}")
+
+        step = "start the program"
+        program_log = out / f"kanjiaid-{platform}-{language}.log"
+        env = session.env
+        env["LANGUAGE"], env["LC_ALL"] = ("" if language == "en" else language), "C.UTF-8"
+        env["QT_QPA_PLATFORM"] = platform
+        with open(program_log, "wb") as log:
+            process = session.start([program], log)
+        env.pop("QT_QPA_PLATFORM")
+
+        def application():
+            desktop = Atspi.get_desktop(0)
+            return next((a for a in children(desktop) if a.get_name() == "kanjiaid"), None)
+        # A first start on a busy machine builds fontconfig's caches.
+        app = wait_for("program on the accessibility bus", application, 30)
+        # Every question goes to the program, which answers for the widgets it
+        # has now: a cached child may be one it has since destroyed.
+        app.set_cache_mask(Atspi.Cache.NONE)
+
+        def window(caption):
+            return wait_for(f"window named '{text(caption)}'", lambda: top_level(app, text(caption)))
+
+        def hidden(caption):
+            wait_for(f"window '{text(caption)}' hidden",
+                     lambda: None if top_level(app, text(caption)) else True)
+
+        def button(parent, name, role=Atspi.Role.PUSH_BUTTON):
+            return wait_for(f"{role.value_nick} '{text(name)}'",
+                            lambda: descendant(parent, role, text(name)))
+
+        step = "the dictionary window"
+        main_window = window(MAIN_CAPTION)
+        x11_screenshot(text(MAIN_CAPTION), "dictionary")
+
+        step = "Check Expression"
+        press(bus, button(main_window, CHECK_EXPRESSION), text(CHECK_EXPRESSION))
+        expression = window(EXPRESSION_CAPTION)
+        hidden(MAIN_CAPTION)
+        x11_screenshot(text(EXPRESSION_CAPTION), "expression")
+
+        step = "Back to Main"
+        press(bus, button(expression, BACK_TO_MAIN), text(BACK_TO_MAIN))
+        main_window = window(MAIN_CAPTION)
+        hidden(EXPRESSION_CAPTION)
+
+        step = "Help"
+        windows = app.get_child_count()
+        press(bus, button(main_window, HELP, Atspi.Role.MENU_ITEM), text(HELP))
+        message = window(MESSAGE_TITLE)
+        x11_screenshot(text(MESSAGE_TITLE), "help")
+        step = "OK in the help text's message box"
+        press(bus, button(message, OK), text(OK))
+        # The box is destroyed once closed: counted, not asked for again.
+        wait_for("message box closed", lambda: True if app.get_child_count() == windows else None)
+
+        step = "Exit"
+        press(bus, button(main_window, EXIT), text(EXIT))
+        try:
+            status = process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            raise WalkFailed("Exit did not end the program") from None
+        if status != 0:
+            raise WalkFailed(f"the program exited with status {status}")
+        printed = program_log.read_text(errors="replace")
+        if printed:
+            raise WalkFailed("the program printed the above, where nothing is expected")
+    except (WalkFailed, GLib.Error) as error:
+        message = error.message if isinstance(error, GLib.Error) else str(error)
+        if app is not None:
+            print("the program's windows held:")
+            print("\n".join(tree(app)))
+        log = out / f"kanjiaid-{platform}-{language}.log"
+        if log.exists() and log.stat().st_size:
+            print("the program printed:")
+            print(log.read_text(errors="replace"))
+        print(f"FAIL ({platform}, {language}) at step '{step}': {message}")
+        return 1
+    finally:
+        session.end()
+    print(f"PASS ({platform}, {language}): both windows shown and switched"
+          f"{' and screenshot' if platform == 'xcb' else ''}, the help text's message box"
+          " closed with OK; Exit ended the program with status 0, printing nothing")
+    return 0
+
+
+def main():
+    if len(sys.argv) not in (5, 6) or sys.argv[1] not in ("xcb", "wayland") \
+            or sys.argv[2] not in ("en", "id") or (sys.argv[1] == "xcb" and len(sys.argv) != 6):
+        print("usage: realwindow.py xcb|wayland en|id PROGRAM OUTPUT_DIR [GRABWINDOW]")
+        return 2
+    platform, language, program = sys.argv[1:4]
+    out = Path(sys.argv[4])
+    out.mkdir(parents=True, exist_ok=True)
+    return walk(platform, language, program, out, sys.argv[5] if len(sys.argv) == 6 else None)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
