@@ -134,8 +134,8 @@ class Session:
         if "ASAN_OPTIONS" in self.env:
             self.env["ASAN_OPTIONS"] += ":fast_unwind_on_malloc=0"
 
-    def start(self, arguments, log, **options):
-        process = subprocess.Popen(arguments, env=self.env, stdout=log,
+    def start(self, arguments, log, env=None, **options):
+        process = subprocess.Popen(arguments, env=env or self.env, stdout=log,
                                    stderr=subprocess.STDOUT, **options)
         self.processes.append(process)
         return process
@@ -285,18 +285,16 @@ def walk(platform, language, program, out, grab):
 
         step = "start the program"
         program_log = out / f"kanjiaid-{platform}-{language}.log"
-        env = session.env
-        env["LANGUAGE"], env["LC_ALL"] = ("" if language == "en" else language), "C.UTF-8"
-        env["QT_QPA_PLATFORM"] = platform
         with open(program_log, "wb") as log:
-            process = session.start([program], log)
-        env.pop("QT_QPA_PLATFORM")
+            process = session.start([program], log, env=dict(
+                session.env, QT_QPA_PLATFORM=platform, LC_ALL="C.UTF-8",
+                LANGUAGE="" if language == "en" else language))
 
         def application():
             desktop = Atspi.get_desktop(0)
             return next((a for a in children(desktop) if a.get_name() == "kanjiaid"), None)
         # A first start on a busy machine builds fontconfig's caches.
-        app = wait_for("program on the accessibility bus", application, 30)
+        app = wait_for("program on the accessibility bus", application, 20)
         # Every question goes to the program, which answers for the widgets it
         # has now: a cached child may be one it has since destroyed.
         app.set_cache_mask(Atspi.Cache.NONE)
@@ -348,7 +346,7 @@ def walk(platform, language, program, out, grab):
         printed = program_log.read_text(errors="replace")
         if printed:
             raise WalkFailed("the program printed the above, where nothing is expected")
-    except (WalkFailed, GLib.Error) as error:
+    except Exception as error:  # whatever fails, the step is named
         message = error.message if isinstance(error, GLib.Error) else str(error)
         if app is not None:
             print("the program's windows held:")
