@@ -15,6 +15,7 @@
 # Each step is named as it starts; a failing step says what failed and what
 # the program's window tree held.
 import os
+import random
 import re
 import select
 import shutil
@@ -65,14 +66,22 @@ def catalogue(language):
     return translate
 
 
-def wait_for(what, find, seconds=10):
+def poll(find, seconds):
+    """What find returns once it is something, or None after so many seconds."""
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         found = find()
-        if found is not None:
+        if found:
             return found
         time.sleep(0.05)
-    raise WalkFailed(f"no {what} within {seconds} s")
+    return None
+
+
+def wait_for(what, find, seconds=10):
+    found = poll(find, seconds)
+    if not found:
+        raise WalkFailed(f"no {what} within {seconds} s")
+    return found
 
 
 def showing(node):
@@ -119,8 +128,8 @@ def tree(node, depth=0, lines=None):
 class Session:
     """A display server, a session bus and the program, each ended on exit."""
 
-    def __init__(self, platform, out):
-        self.platform, self.out = platform, out
+    def __init__(self, out):
+        self.out = out
         self.processes = []
         self.runtime = tempfile.mkdtemp(prefix="kanjiaid-walk-")
         # The environment every program of the walk starts from: no platform,
@@ -134,43 +143,45 @@ class Session:
         if "ASAN_OPTIONS" in self.env:
             self.env["ASAN_OPTIONS"] += ":fast_unwind_on_malloc=0"
 
-    def start(self, arguments, log, env=None, **options):
-        process = subprocess.Popen(arguments, env=env or self.env, stdout=log,
-                                   stderr=subprocess.STDOUT, **options)
+    def start(self, arguments, log_name, env=None, **options):
+        with open(self.out / log_name, "wb") as log:
+            process = subprocess.Popen(arguments, env=env or self.env, stdout=log,
+                                       stderr=subprocess.STDOUT, **options)
         self.processes.append(process)
         return process
 
-    def need(self, tool, package):
+    def log(self, name):
+        return (self.out / name).read_text(errors="replace")
+
+    @staticmethod
+    def need(tool, package):
         if shutil.which(tool) is None:
             raise WalkFailed(f"{tool} is missing (Debian package {package})")
 
     def start_xvfb(self):
         self.need("Xvfb", "xvfb")
         self.need("xwininfo", "x11-utils")
-        # A server that reports its display but takes no client is replaced.
-        for attempt in (1, 2, 3):
+        # Xvfb writes its display number to the pipe once it is ready. The
+        # number is drawn at random, as a server in another root or mount
+        # namespace holds its display without a lock file this one can see;
+        # a server that cannot have it, or takes no client, is replaced.
+        for attempt in range(1, 6):
+            display = f":{random.randrange(100, 1000)}"
             read, write = os.pipe()
-            log = open(self.out / "xvfb.log", "wb")
-            server = self.start(["Xvfb", "-displayfd", str(write), "-screen", "0",
-                                 "1024x768x24", "-nolisten", "tcp"], log, pass_fds=(write,))
+            server = self.start(["Xvfb", display, "-displayfd", str(write), "-screen", "0",
+                                 "1024x768x24", "-nolisten", "tcp"], "xvfb.log", pass_fds=(write,))
             os.close(write)
-            number = b""
-            end = time.monotonic() + 10
-            while time.monotonic() < end and not number.endswith(b"\n"):
-                ready = select.select([read], [], [], max(end - time.monotonic(), 0))[0]
-                chunk = os.read(read, 16) if ready else b""
-                if not chunk:
-                    break
-                number += chunk
+            ready = select.select([read], [], [], 10)[0]
+            reported = os.read(read, 16).decode().strip() if ready else ""
             os.close(read)
-            display = f":{number.decode().strip()}"
-            if number.strip() and wait_until(lambda: subprocess.run(
-                    ["xwininfo", "-root", "-display", display], capture_output=True
-            ).returncode == 0 or server.poll() is not None, 5) and server.poll() is None:
+            connects = lambda: subprocess.run(  # noqa: E731
+                ["xwininfo", "-root", "-display", display], capture_output=True).returncode == 0
+            if reported and poll(lambda: server.poll() is not None or connects(), 5) \
+                    and server.poll() is None:
                 self.env["DISPLAY"] = display
                 return
-            print(f"Xvfb (attempt {attempt}) reported display '{display}' but took no client:")
-            print((self.out / "xvfb.log").read_text(errors="replace"))
+            print(f"Xvfb on {display} (attempt {attempt}) did not start or took no client:")
+            print(self.log("xvfb.log"))
             server.kill()
             server.wait()
         raise WalkFailed("no X server")
@@ -178,15 +189,14 @@ class Session:
     def start_weston(self):
         self.need("weston", "weston")
         version = subprocess.run(["weston", "--version"], capture_output=True, text=True).stdout
-        major = int(re.search(r"(\d+)\.", version).group(1))
         # The renderer option is --use-pixman up to weston 11, --renderer since.
-        renderer = "--use-pixman" if major < 12 else "--renderer=pixman"
+        old = int(re.search(r"(\d+)\.", version).group(1)) < 12
         socket = "kanjiaid-walk"
-        log = open(self.out / "weston.log", "wb")
-        self.start(["weston", "--backend=headless-backend.so", renderer, f"--socket={socket}",
-                    "--idle-time=0", "--width=1024", "--height=768"], log)
-        if not wait_until(lambda: os.path.exists(os.path.join(self.runtime, socket)), 5):
-            print((self.out / "weston.log").read_text(errors="replace"))
+        self.start(["weston", "--backend=headless-backend.so",
+                    "--use-pixman" if old else "--renderer=pixman", f"--socket={socket}",
+                    "--idle-time=0", "--width=1024", "--height=768"], "weston.log")
+        if not poll(lambda: os.path.exists(os.path.join(self.runtime, socket)), 5):
+            print(self.log("weston.log"))
             raise WalkFailed("weston did not start")
         self.env["WAYLAND_DISPLAY"] = socket
 
@@ -211,15 +221,6 @@ class Session:
                 process.kill()
                 process.wait()
         shutil.rmtree(self.runtime, ignore_errors=True)
-
-
-def wait_until(condition, seconds):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        if condition():
-            return True
-        time.sleep(0.05)
-    return False
 
 
 def accessibility_bus():
@@ -255,7 +256,7 @@ def press(bus, node, what):
 
 def walk(platform, language, program, out, grab):
     text = catalogue(language)
-    session = Session(platform, out)
+    session = Session(out)
     app = None
     step = "start the display server"
     try:
@@ -284,11 +285,10 @@ def walk(platform, language, program, out, grab):
                 raise WalkFailed(f"no screenshot {path.name}")
 
         step = "start the program"
-        program_log = out / f"kanjiaid-{platform}-{language}.log"
-        with open(program_log, "wb") as log:
-            process = session.start([program], log, env=dict(
-                session.env, QT_QPA_PLATFORM=platform, LC_ALL="C.UTF-8",
-                LANGUAGE="" if language == "en" else language))
+        program_log = f"kanjiaid-{platform}-{language}.log"
+        process = session.start([program], program_log, env=dict(
+            session.env, QT_QPA_PLATFORM=platform, LC_ALL="C.UTF-8",
+            LANGUAGE="" if language == "en" else language))
 
         def application():
             desktop = Atspi.get_desktop(0)
@@ -304,7 +304,7 @@ def walk(platform, language, program, out, grab):
 
         def hidden(caption):
             wait_for(f"window '{text(caption)}' hidden",
-                     lambda: None if top_level(app, text(caption)) else True)
+                     lambda: not top_level(app, text(caption)))
 
         def button(parent, name, role=Atspi.Role.PUSH_BUTTON):
             return wait_for(f"{role.value_nick} '{text(name)}'",
@@ -333,7 +333,7 @@ def walk(platform, language, program, out, grab):
         step = "OK in the help text's message box"
         press(bus, button(message, OK), text(OK))
         # The box is destroyed once closed: counted, not asked for again.
-        wait_for("message box closed", lambda: True if app.get_child_count() == windows else None)
+        wait_for("message box closed", lambda: app.get_child_count() == windows)
 
         step = "Exit"
         press(bus, button(main_window, EXIT), text(EXIT))
@@ -343,8 +343,7 @@ def walk(platform, language, program, out, grab):
             raise WalkFailed("Exit did not end the program") from None
         if status != 0:
             raise WalkFailed(f"the program exited with status {status}")
-        printed = program_log.read_text(errors="replace")
-        if printed:
+        if session.log(program_log):
             raise WalkFailed("the program printed the above, where nothing is expected")
     except Exception as error:  # whatever fails, the step is named
         message = error.message if isinstance(error, GLib.Error) else str(error)
@@ -353,8 +352,7 @@ def walk(platform, language, program, out, grab):
             print("\n".join(tree(app)))
         log = out / f"kanjiaid-{platform}-{language}.log"
         if log.exists() and log.stat().st_size:
-            print("the program printed:")
-            print(log.read_text(errors="replace"))
+            print(f"the program printed:\n{log.read_text(errors='replace')}")
         print(f"FAIL ({platform}, {language}) at step '{step}': {message}")
         return 1
     finally:
