@@ -82,6 +82,10 @@ void Form1::createControls()
     const auto label = [client](const char *name, const QString &caption, const QRect &geometry) {
         return ui::makeLabel(client, QString::fromLatin1(name), caption, geometry);
     };
+    // Screen readers speak a value label by its fixed name, then what it holds.
+    const auto value = [client](const char *name, const QString &spoken, const QRect &geometry) {
+        return ui::makeValueLabel(client, QString::fromLatin1(name), spoken, geometry);
+    };
     const auto button = [client](const char *name, const QString &caption, const QRect &geometry) {
         return ui::makeButton(client, QString::fromLatin1(name), caption, geometry);
     };
@@ -113,46 +117,34 @@ void Form1::createControls()
 
     Command2 = button("Command2", tr("Search for the word"), twipsRect(4800, 2640, 1935, 375));
     Label14 = label("Label14", tr("Record number:"), twipsRect(240, 3000, 1215, 255));
-    Label15 = label("Label15", QString(), twipsRect(1560, 3000, 615, 255));
-    Label1 = label("Label1", QString(), twipsRect(2520, 3240, 1215, 855));
+    //: Spoken names of the labels that show a record's fields
+    Label15 = value("Label15", tr("Record number"), twipsRect(1560, 3000, 615, 255));
+    Label1 = value("Label1", tr("Kanji"), twipsRect(2520, 3240, 1215, 855));
     Label1->setFont(ui::japaneseFont(24));
     Command3 = button("Command3", tr("Hear the kunyomi sound"), twipsRect(5400, 3240, 1335, 735));
     Label5 = label("Label5", tr("The Kanji and its onyomi:"), twipsRect(240, 3360, 1935, 375));
-    Label3 = label("Label3", QString(), twipsRect(3840, 3360, 1455, 375));
+    Label3 = value("Label3", tr("Onyomi"), twipsRect(3840, 3360, 1455, 375));
     Label3->setFont(ui::japaneseFont(12));
     //: Caption of the record's level (3 or 4) in the examination
     Label17 = label("Label17", tr("Kanji level:"), twipsRect(240, 3840, 975, 255));
-    Label18 = label("Label18", QString(), twipsRect(1200, 3840, 495, 255));
+    Label18 = value("Label18", tr("Kanji level"), twipsRect(1200, 3840, 495, 255));
     Command4 = button(
         "Command4", tr("Show/hide Onyomi, Kunyomi, Example"), twipsRect(5400, 4080, 1335, 855));
     //: Caption of the reading before the window has loaded; replaced at once by "The Kunyomi:"
     Label7 = label("Label7", tr("The kunyomi:"), twipsRect(240, 4200, 1815, 255));
-    Label2 = label("Label2", QString(), twipsRect(2280, 4200, 3015, 375));
+    Label2 = value("Label2", tr("Kunyomi"), twipsRect(2280, 4200, 3015, 375));
     Label2->setFont(ui::japaneseFont(12));
     Label10 = label("Label10", tr("Example(s) on Onyomi:"), twipsRect(240, 4800, 1935, 375));
-    Label11 = label("Label11", QString(), twipsRect(2280, 4800, 2895, 735));
+    Label11 = value("Label11", tr("Example"), twipsRect(2280, 4800, 2895, 735));
     Label11->setFont(ui::japaneseFont(12));
     Label12 = label("Label12", tr("The word in Indonesian:"), twipsRect(240, 5640, 1815, 375));
-    Label13 = label("Label13", QString(), twipsRect(2280, 5640, 2655, 375));
+    Label13 = value("Label13", tr("Indonesian word"), twipsRect(2280, 5640, 2655, 375));
     Label13->setFont(ui::japaneseFont(12));
     Command1 = button("Command1", tr("Exit"), twipsRect(5400, 5640, 1335, 615));
     Label16 = label("Label16", tr("NOTE: ( ) on kunyomi indicates intransitif verb/jidoushi"),
         twipsRect(240, 6240, 4695, 255));
 
-    // Screen readers speak what a value label holds, whatever it shows now.
-    //: Spoken names of the labels that show a record's fields
-    const std::pair<QWidget *, QString> spoken[] = {
-        { Label15, tr("Record number") },
-        { Label1, tr("Kanji") },
-        { Label3, tr("Onyomi") },
-        { Label2, tr("Kunyomi") },
-        { Label11, tr("Example") },
-        { Label13, tr("Indonesian word") },
-        { Label18, tr("Kanji level") },
-        { Text1, tr("Word to search") },
-    };
-    for (const auto &[widget, name] : spoken)
-        widget->setAccessibleName(name);
+    Text1->setAccessibleName(tr("Word to search"));
 
     //: The menu bar's one item, which shows the help text
     Help = menuBar()->addAction(tr("Help"));
@@ -187,7 +179,8 @@ void Form1::Form_Load()
     EnglishToJapanese = true;
     IndonesianShown = false;
     DetailsShown = 0;
-    for (QLabel *hidden : { Label12, Label13, Label2, Label3, Label11 })
+    for (QLabel *hidden :
+        std::initializer_list<QLabel *> { Label12, Label13, Label2, Label3, Label11 })
         hidden->hide();
     Text1->clear();
     clearRecordLabels();
@@ -200,7 +193,7 @@ void Form1::Form_Load()
 
 void Form1::clearRecordLabels()
 {
-    for (QLabel *value : { Label1, Label3, Label2, Label11, Label13, Label15, Label18 })
+    for (ui::ValueLabel *value : { Label1, Label3, Label2, Label11, Label13, Label15, Label18 })
         value->clear();
 }
 
@@ -316,7 +309,7 @@ void Form1::Command8_Click()
 void Form1::Command4_Click()
 {
     const bool show = DetailsShown == 0;
-    for (QLabel *detail : { Label2, Label3, Label11 })
+    for (ui::ValueLabel *detail : { Label2, Label3, Label11 })
         detail->setVisible(show);
     DetailsShown = show ? -1 : 0;
 }

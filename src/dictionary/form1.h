@@ -19,6 +19,10 @@ class QPushButton;
 
 namespace kanjiaid {
 
+namespace ui {
+class ValueLabel;
+}
+
 // The dictionary window: look up a word in either direction, browse the
 // records, toggle the details, read the help text, exit.
 //
@@ -80,9 +84,9 @@ private:
     qint16 DetailsShown = 0; // 0 false, -1 true
     qint16 CurrentRecord = 0;
 
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
+    ui::ValueLabel *Label1 = nullptr;
+    ui::ValueLabel *Label2 = nullptr;
+    ui::ValueLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label6 = nullptr;
@@ -90,14 +94,14 @@ private:
     QLabel *Label8 = nullptr;
     QLabel *Label9 = nullptr;
     QLabel *Label10 = nullptr;
-    QLabel *Label11 = nullptr;
+    ui::ValueLabel *Label11 = nullptr;
     QLabel *Label12 = nullptr;
-    QLabel *Label13 = nullptr;
+    ui::ValueLabel *Label13 = nullptr;
     QLabel *Label14 = nullptr;
-    QLabel *Label15 = nullptr;
+    ui::ValueLabel *Label15 = nullptr;
     QLabel *Label16 = nullptr;
     QLabel *Label17 = nullptr;
-    QLabel *Label18 = nullptr;
+    ui::ValueLabel *Label18 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *Command3 = nullptr;

@@ -107,8 +107,8 @@ void Form2::createAnalyserControls()
     Label4 = ui::makeLabel(
         this, QStringLiteral("Label4"), tr("On, kun, meaning:"), twipsRect(6120, 120, 1815, 255));
     Label4->setFont(ui::lucidaFont(9.75));
-    Label1
-        = ui::makeLabel(this, QStringLiteral("Label1"), QString(), twipsRect(6120, 360, 1935, 975));
+    Label1 = ui::makeValueLabel(this, QStringLiteral("Label1"), tr("Kunyomi, onyomi and meaning"),
+        twipsRect(6120, 360, 1935, 975));
     Label1->setFont(ui::lucidaFont(12));
 
     Text1 = new QPlainTextEdit(this);
@@ -118,7 +118,6 @@ void Form2::createAnalyserControls()
     // Tab moves the focus on instead of being typed into the expression.
     Text1->setTabChangesFocus(true);
     Text1->setAccessibleName(tr("Kanji expression"));
-    Label1->setAccessibleName(tr("Kunyomi, onyomi and meaning"));
 
     Command1 = ui::makeButton(this, QStringLiteral("Command1"),
         //: Lays the expression out below, one character a cell
@@ -170,7 +169,11 @@ void Form2::createConjugatorControls()
         // Every form is asked for until the student says otherwise.
         box->setChecked(true);
         checks[i] = box;
-        resultLabels[i] = ui::makeLabel(Frame1, QStringLiteral("Label%1").arg(i + 5), QString(),
+        // A form is spoken by the name of its box, without the colon.
+        QString spoken = box->text();
+        if (spoken.endsWith(u':'))
+            spoken.chop(1);
+        resultLabels[i] = ui::makeValueLabel(Frame1, QStringLiteral("Label%1").arg(i + 5), spoken,
             twipsRect(2040, row.top, row.labelWidth, row.labelHeight));
     }
 
@@ -233,7 +236,7 @@ void Form2::Label2_Click(qint16 Index)
 
 void Form2::Command4_Click()
 {
-    for (QLabel *result : resultLabels)
+    for (ui::ValueLabel *result : resultLabels)
         result->clear();
     FormTicks ticks {};
     for (std::size_t i = 0; i < VerbFormCount; ++i)

@@ -23,7 +23,8 @@ namespace kanjiaid {
 
 namespace ui {
 class ClickableLabel;
-}
+class ValueLabel;
+} // namespace ui
 
 // The expression window: lays a Japanese expression out character by
 // character and looks up a clicked kanji; conjugates a romaji verb.
@@ -71,11 +72,11 @@ private:
     qint16 ExprLimit = 0;
     qint16 SelectedIndex = 0;
 
-    QLabel *Label1 = nullptr;
+    ui::ValueLabel *Label1 = nullptr;
     std::array<ui::ClickableLabel *, GridSize> Label2 {};
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
-    std::array<QLabel *, 10> resultLabels {}; // Label5 … Label14
+    std::array<ui::ValueLabel *, 10> resultLabels {}; // Label5 … Label14
     QLabel *Label15 = nullptr;
     QPlainTextEdit *Text1 = nullptr;
     QLineEdit *Text2 = nullptr;

@@ -8,12 +8,95 @@
 
 #include "ui/fonts.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
 
 namespace kanjiaid::ui {
+
+namespace {
+
+// Qt's own interface for a label offers its text only as the name, which a
+// value label keeps fixed; this one keeps the name and offers the text.
+class AccessibleValueLabel : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit AccessibleValueLabel(ValueLabel *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    using QAccessibleWidget::text;
+
+    // Read-only text with no caret, selection or attributes; offsets count
+    // UTF-16 units, as Qt's other text interfaces do.
+    QString text(int startOffset, int endOffset) const override
+    {
+        return shown().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int /*position*/) override { }
+    int selectionCount() const override { return 0; }
+    void selection(int /*selectionIndex*/, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    void addSelection(int /*startOffset*/, int /*endOffset*/) override { }
+    void removeSelection(int /*selectionIndex*/) override { }
+    void setSelection(int /*selectionIndex*/, int /*startOffset*/, int /*endOffset*/) override { }
+    QString attributes(int /*offset*/, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+    // Where each character stands is not reported.
+    QRect characterRect(int /*offset*/) const override { return {}; }
+    int offsetAtPoint(const QPoint & /*point*/) const override { return -1; }
+    void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override { }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (qobject_cast<const ClickableLabel *>(object()) != nullptr)
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString &actionName) override
+    {
+        auto *clickable = qobject_cast<ClickableLabel *>(object());
+        if (clickable != nullptr && actionName == pressAction())
+            clickable->click();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    [[nodiscard]] QString shown() const
+    {
+        return static_cast<const ValueLabel *>(object())->shownText();
+    }
+};
+
+// Asked for each class name of an object, the most derived first.
+QAccessibleInterface *valueLabelInterface(const QString & /*className*/, QObject *object)
+{
+    if (auto *label = qobject_cast<ValueLabel *>(object))
+        return new AccessibleValueLabel(label);
+    return nullptr;
+}
+
+} // namespace
 
 QColor windowBackground()
 {
@@ -87,10 +170,59 @@ WrappingButton *makeButton(
     return button;
 }
 
+ValueLabel::ValueLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    // Asked about this class's name, the factory is found before Qt's own,
+    // whenever it was installed.
+    static const bool installed = (QAccessible::installFactory(&valueLabelInterface), true);
+    Q_UNUSED(installed)
+}
+
+QString ValueLabel::shownText() const
+{
+    return isVisibleTo(window()) ? text() : QString();
+}
+
+void ValueLabel::setText(const QString &text)
+{
+    const QString before = shownText();
+    QLabel::setText(text);
+    // Qt passes the event on only while assistive technology listens.
+    if (shownText() != before) {
+        QAccessibleTextUpdateEvent event(this, 0, before, shownText());
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void ValueLabel::clear()
+{
+    setText(QString());
+}
+
+ValueLabel *makeValueLabel(
+    QWidget *parent, const QString &name, const QString &accessibleName, const QRect &geometry)
+{
+    auto *label = new ValueLabel(parent);
+    label->setObjectName(name);
+    label->setAccessibleName(accessibleName);
+    // Values come from records and from pasted text: never markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(geometry);
+    return label;
+}
+
+void ClickableLabel::click()
+{
+    Q_EMIT clicked();
+}
+
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
+        click();
     QLabel::mouseReleaseEvent(event);
 }
 

@@ -62,13 +62,40 @@ protected:
 WrappingButton *makeButton(
     QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
 
-// A label that reports left-button clicks.
-class ClickableLabel : public QLabel
+// A label that shows a value (a record's field, a character of the
+// expression, an answer) under a fixed accessible name. Assistive technology
+// reads what it shows through its text, nothing while it is hidden, and
+// hears each change. QLabel's setText() and clear() are not virtual: change
+// the value through a ValueLabel, or no one hears of it.
+class ValueLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit ValueLabel(QWidget *parent = nullptr);
+
+    void setText(const QString &text);
+    void clear();
+
+    // What a person sees: the text, or nothing while the label is hidden.
+    [[nodiscard]] QString shownText() const;
+};
+
+// An empty plain-text value label; values wrap at word boundaries.
+ValueLabel *makeValueLabel(
+    QWidget *parent, const QString &name, const QString &accessibleName, const QRect &geometry);
+
+// A value label that reports left-button clicks, and offers assistive
+// technology a press action that does the same.
+class ClickableLabel : public ValueLabel
+{
+    Q_OBJECT
+
+public:
+    using ValueLabel::ValueLabel;
+
+    // Does what a left click does.
+    void click();
 
 Q_SIGNALS:
     void clicked();

@@ -4,8 +4,11 @@
 #
 # Walks the real program on a real display server of its own, through its
 # accessibility interface (AT-SPI), as a screen reader would: the dictionary
-# window, "Check Expression" to the expression window, "Back to Main", the
-# help text's message box closed with OK, and "Exit". The program must end
+# window, a word searched for and the kanji found read from its label,
+# "Check Expression" to the expression window, an expression laid out, one
+# of its characters read and pressed and the answer read, "Back to Main",
+# the help text's message box closed with OK, and "Exit". The kanji and the
+# answer must be announced as they change. The program must end
 # with status 0 and print nothing. On X11 each window is screenshot too.
 #   realwindow.py PLATFORM LANGUAGE PROGRAM OUTPUT_DIR [GRABWINDOW]
 #     PLATFORM    xcb (a private Xvfb) or wayland (a private headless weston)
@@ -23,6 +26,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import warnings
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
@@ -40,6 +44,16 @@ BACK_TO_MAIN = ("kanjiaid::Form2", "Back to Main")
 HELP = ("kanjiaid::Form1", "Help")
 EXIT = ("kanjiaid::Form1", "Exit")
 OK = ("QPlatformTheme", "OK")
+WORD_TO_SEARCH = ("kanjiaid::Form1", "Word to search")
+SEARCH = ("kanjiaid::Form1", "Search for the word")
+KANJI = ("kanjiaid::Form1", "Kanji")
+EXPRESSION = ("kanjiaid::Form2", "Kanji expression")
+RUN = ("kanjiaid::Form2", "RUN and click on any kanji below:")
+CHARACTER = ("kanjiaid::Form2", "Character %1")
+ANSWER = ("kanjiaid::Form2", "Kunyomi, onyomi and meaning")
+# What the records give for the walk's word and expression.
+SEARCHED_WORD, SEARCHED_KANJI = "bright", "明"
+EXPRESSION_TEXT, PRESSED_CELL, ANSWER_TEXT = "今日明", 3, "akarui; mei/myou; bright"
 
 SOURCE_DIR = Path(__file__).resolve().parents[2]
 
@@ -70,6 +84,9 @@ def poll(find, seconds):
     """What find returns once it is something, or None after so many seconds."""
     end = time.monotonic() + seconds
     while time.monotonic() < end:
+        # Events from the accessibility bus arrive through the main loop.
+        while GLib.MainContext.default().iteration(False):
+            pass
         found = find()
         if found:
             return found
@@ -171,8 +188,14 @@ class Session:
             server = self.start(["Xvfb", display, "-displayfd", str(write), "-screen", "0",
                                  "1024x768x24", "-nolisten", "tcp"], "xvfb.log", pass_fds=(write,))
             os.close(write)
-            ready = select.select([read], [], [], 10)[0]
-            reported = os.read(read, 16).decode().strip() if ready else ""
+            # The number and its line end come in two writes: the pipe stays
+            # open for both, as a write to a closed pipe ends the server.
+            reported = b""
+            while not reported.endswith(b"\n") and select.select([read], [], [], 10)[0]:
+                chunk = os.read(read, 16)
+                if not chunk:
+                    break
+                reported += chunk
             os.close(read)
             connects = lambda: subprocess.run(  # noqa: E731
                 ["xwininfo", "-root", "-display", display], capture_output=True).returncode == 0
@@ -237,6 +260,13 @@ def accessibility_bus():
     return Gio.DBusConnection.new_for_address_sync(
         address, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
         | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+
+
+def read(node):
+    """The text the node offers a screen reader through its Text interface."""
+    if "Text" not in node.get_interfaces():
+        raise WalkFailed(f"'{node.get_name()}' offers no text")
+    return Atspi.Text.get_text(node, 0, Atspi.Text.get_character_count(node))
 
 
 def press(bus, node, what):
@@ -306,19 +336,58 @@ def walk(platform, language, program, out, grab):
             wait_for(f"window '{text(caption)}' hidden",
                      lambda: not top_level(app, text(caption)))
 
-        def button(parent, name, role=Atspi.Role.PUSH_BUTTON):
-            return wait_for(f"{role.value_nick} '{text(name)}'",
-                            lambda: descendant(parent, role, text(name)))
+        def button(parent, name, role=Atspi.Role.PUSH_BUTTON, name_text=None):
+            name_text = name_text or text(name)
+            return wait_for(f"{role.value_nick} '{name_text}'",
+                            lambda: descendant(parent, role, name_text))
+
+        # What a screen reader hears announced: the text changes of each object.
+        changes = []
+        listener = Atspi.EventListener.new(
+            lambda event: changes.append((event.source.get_name(), event.type)))
+        listener.register("object:text-changed")
+
+        def announced(name):
+            wait_for(f"text change announced by '{name}'",
+                     lambda: any(source == name for source, _ in changes))
 
         step = "the dictionary window"
         main_window = window(MAIN_CAPTION)
         x11_screenshot(text(MAIN_CAPTION), "dictionary")
+
+        step = "search, and read the kanji"
+        entry = button(main_window, WORD_TO_SEARCH, Atspi.Role.TEXT)
+        Atspi.EditableText.set_text_contents(entry, SEARCHED_WORD)
+        changes.clear()
+        press(bus, button(main_window, SEARCH), text(SEARCH))
+        kanji = button(main_window, KANJI, Atspi.Role.LABEL)
+        wait_for(f"'{SEARCHED_KANJI}' in '{text(KANJI)}'", lambda: read(kanji) == SEARCHED_KANJI)
+        announced(text(KANJI))
 
         step = "Check Expression"
         press(bus, button(main_window, CHECK_EXPRESSION), text(CHECK_EXPRESSION))
         expression = window(EXPRESSION_CAPTION)
         hidden(MAIN_CAPTION)
         x11_screenshot(text(EXPRESSION_CAPTION), "expression")
+
+        step = "analyse an expression, press a character, read the answer"
+        entry = button(expression, EXPRESSION, Atspi.Role.TEXT)
+        Atspi.EditableText.set_text_contents(entry, EXPRESSION_TEXT)
+        press(bus, button(expression, RUN), text(RUN))
+        cell_name = text(CHARACTER).replace("%1", str(PRESSED_CELL))
+        cell = button(expression, None, Atspi.Role.LABEL, cell_name)
+        wait_for(f"'{EXPRESSION_TEXT[PRESSED_CELL - 1]}' in '{cell_name}'",
+                 lambda: read(cell) == EXPRESSION_TEXT[PRESSED_CELL - 1])
+        with warnings.catch_warnings():  # the name's newer call is not in Debian 12's libatspi
+            warnings.simplefilter("ignore", DeprecationWarning)
+            pressable = cell.get_n_actions() > 0 and cell.get_action_name(0) == "Press"
+        if not pressable:
+            raise WalkFailed(f"'{cell_name}' offers no Press action")
+        changes.clear()
+        press(bus, cell, cell_name)
+        answer = button(expression, ANSWER, Atspi.Role.LABEL)
+        wait_for(f"'{ANSWER_TEXT}' in '{text(ANSWER)}'", lambda: read(answer) == ANSWER_TEXT)
+        announced(text(ANSWER))
 
         step = "Back to Main"
         press(bus, button(expression, BACK_TO_MAIN), text(BACK_TO_MAIN))
@@ -358,8 +427,10 @@ def walk(platform, language, program, out, grab):
     finally:
         session.end()
     print(f"PASS ({platform}, {language}): both windows shown and switched"
-          f"{' and screenshot' if platform == 'xcb' else ''}, the help text's message box"
-          " closed with OK; Exit ended the program with status 0, printing nothing")
+          f"{' and screenshot' if platform == 'xcb' else ''}; a search read and announced;"
+          " an expression's character read and pressed, its answer read and announced;"
+          " the help text's message box closed with OK; Exit ended the program with"
+          " status 0, printing nothing")
     return 0
 
 

@@ -7,6 +7,7 @@
 #include "app/startup.h"
 #include "support/dialogdriver.h"
 #include "support/guitest.h"
+#include "ui/controls.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -23,6 +24,8 @@
 
 using namespace Qt::StringLiterals;
 using guitest::child;
+using kanjiaid::ui::ClickableLabel;
+using kanjiaid::ui::ValueLabel;
 
 // Both windows as a screen reader and a keyboard user meet them.
 class TestAccessibility : public QObject
@@ -34,7 +37,10 @@ private Q_SLOTS:
     void cleanup();
     void everyControlHasAName_data();
     void everyControlHasAName();
-    void valueLabelNamesStayWhileCaptionsChange();
+    void valueLabelsReadWhatTheyShow_data();
+    void valueLabelsReadWhatTheyShow();
+    void pressingACellDoesWhatAClickDoes_data();
+    void pressingACellDoesWhatAClickDoes();
     void everyButtonWorksFromTheKeyboard_data();
     void everyButtonWorksFromTheKeyboard();
     void noTextLeftInEnglish_data();
@@ -105,19 +111,119 @@ void TestAccessibility::everyControlHasAName()
     QVERIFY(named >= (window == u"Form1"_s ? 29 : 90));
 }
 
-void TestAccessibility::valueLabelNamesStayWhileCaptionsChange()
+namespace {
+
+QString interfaceText(QWidget *widget)
 {
-    child<QLineEdit>(m_main.get(), u"Text1"_s)->setText(u"bad"_s);
-    child<QPushButton>(m_main.get(), u"Command2"_s)->click();
-    const auto name = [this](const char *control) {
-        return QAccessible::queryAccessibleInterface(
-            child<QWidget>(m_main.get(), QString::fromLatin1(control)))
-            ->text(QAccessible::Name);
-    };
-    QCOMPARE(name("Label1"), u"Kanji"_s);
-    QCOMPARE(name("Label15"), u"Record number"_s);
-    QCOMPARE(name("Label18"), u"Kanji level"_s);
-    QCOMPARE(name("Text1"), u"Word to search"_s);
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(widget)->textInterface();
+    return text ? text->text(0, text->characterCount()) : u"(no text interface)"_s;
+}
+
+} // namespace
+
+// A value label keeps its name and reads what it shows, nothing while it is
+// hidden. (That a change is announced, Qt passes on only to a running
+// screen reader: the real-window walk listens for it.)
+void TestAccessibility::valueLabelsReadWhatTheyShow_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("label"); // one value label and what it must read after the step
+    QTest::addColumn<QString>("reads");
+    QTest::newRow("search") << u"search bright"_s << u"Label1"_s << u"明"_s;
+    QTest::newRow("readings hidden") << u"search bright"_s << u"Label3"_s << QString();
+    QTest::newRow("readings shown") << u"show details"_s << u"Label3"_s << u"mei/myou"_s;
+    QTest::newRow("browsed record") << u"browse up"_s << u"Label15"_s << u" 1"_s;
+    QTest::newRow("analyser cell") << u"run expression"_s << u"Label2(1)"_s << u"日"_s;
+    QTest::newRow("analyser answer")
+        << u"press cell"_s << u"Label1"_s << u"akarui; mei/myou; bright"_s;
+    QTest::newRow("conjugated form") << u"conjugate"_s << u"Label6"_s << u"tabemasu"_s;
+}
+
+void TestAccessibility::valueLabelsReadWhatTheyShow()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, label);
+    QFETCH(QString, reads);
+    const bool expression
+        = !step.contains(u"search"_s) && step != u"show details"_s && step != u"browse up"_s;
+    QWidget *top = window(expression ? u"Form2"_s : u"Form1"_s);
+    const auto values = top->findChildren<ValueLabel *>();
+    QVERIFY(values.size() >= (expression ? 71 : 7));
+    QHash<QObject *, QString> names;
+    for (ValueLabel *value : values)
+        names.insert(value, value->accessibleName());
+
+    const auto click
+        = [top](const char *name) { child<QPushButton>(top, QString::fromLatin1(name))->click(); };
+    if (step == u"search bright"_s) {
+        child<QLineEdit>(top, u"Text1"_s)->setText(u"bright"_s);
+        click("Command2");
+    } else if (step == u"show details"_s) {
+        child<QLineEdit>(top, u"Text1"_s)->setText(u"bright"_s);
+        click("Command2");
+        click("Command4");
+    } else if (step == u"browse up"_s) {
+        click("Command7");
+    } else {
+        child<QPlainTextEdit>(top, u"Text1"_s)->setPlainText(u"今日明"_s);
+        click("Command1");
+        if (step == u"press cell"_s) {
+            QAccessible::queryAccessibleInterface(child<QWidget>(top, u"Label2(2)"_s))
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+        } else if (step == u"conjugate"_s) {
+            child<QLineEdit>(top, u"Text2"_s)->setText(u"taberu"_s);
+            click("Command4");
+        }
+    }
+    for (ValueLabel *value : values) {
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(value);
+        const QByteArray where = value->objectName().toLatin1();
+        QCOMPARE(node->text(QAccessible::Name), names.value(value));
+        QVERIFY2(!names.value(value).isEmpty(), where);
+        QCOMPARE(interfaceText(value), value->isVisibleTo(top) ? value->text() : QString());
+    }
+    QCOMPARE(interfaceText(child<QWidget>(top, label)), reads);
+}
+
+// The press action a screen reader offers on an analyser cell: the same
+// lookup, answer and highlight as a click, and the focus where it was.
+void TestAccessibility::pressingACellDoesWhatAClickDoes_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::newRow("a kanji the dictionary has") << 2;
+    QTest::newRow("a character it lacks") << 1;
+    QTest::newRow("an empty cell") << 30;
+}
+
+void TestAccessibility::pressingACellDoesWhatAClickDoes()
+{
+    QFETCH(int, cell);
+    QStringList states[2];
+    for (const bool press : { false, true }) {
+        m_main.reset();
+        m_main.reset(startApplication());
+        QWidget *form2 = window(u"Form2"_s);
+        child<QPlainTextEdit>(form2, u"Text1"_s)->setPlainText(u"今x明"_s);
+        child<QPushButton>(form2, u"Command1"_s)->click();
+        auto *target = child<ClickableLabel>(form2, u"Label2(%1)"_s.arg(cell));
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(target);
+        QCOMPARE(node->actionInterface()->actionNames().value(0),
+            QAccessibleActionInterface::pressAction());
+        if (press)
+            node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        else
+            QTest::mouseClick(target, Qt::LeftButton);
+        QStringList &state = states[press ? 1 : 0];
+        state << child<QLabel>(form2, u"Label1"_s)->text() << form2->focusWidget()->objectName();
+        for (const ClickableLabel *each : form2->findChildren<ClickableLabel *>()) {
+            QCOMPARE(each->focusPolicy(), Qt::NoFocus);
+            state << each->palette().color(QPalette::Window).name()
+                    + (each->autoFillBackground() ? u" filled"_s : QString());
+        }
+    }
+    QVERIFY(!states[0].first().isEmpty());
+    QCOMPARE(states[1], states[0]);
 }
 
 void TestAccessibility::everyButtonWorksFromTheKeyboard_data()
