@@ -20,10 +20,9 @@
 # Only committed work is seen. Needs root, through sudo when not run as root.
 #
 # Safe as root on a shared machine: its store is a folder only root may
-# write (/var/cache/kanjiaid-release-roots), one run holds it at a time (a
-# run that waits says so, and gives up after KANJIAID_LOCK_WAIT seconds,
-# 2400 by default), and a base root is used only when it is complete and as
-# written (its checksum is kept beside it). Each run lives in a mount and PID
+# write (/var/cache/kanjiaid-release-roots), kept by the rules of
+# scripts/store.sh (one run at a time, waiting KANJIAID_LOCK_WAIT seconds at
+# most; a base root used only when complete and as its checksum says). Each run lives in a mount and PID
 # namespace of its own: its mounts are never seen by the machine, and
 # however the run ends, even by SIGKILL, every process it started in the
 # root ends with it and its mounts go. KANJIAID_MIRROR overrides the mirror.
@@ -98,35 +97,12 @@ if ! command -v mmdebstrap >/dev/null && ! command -v debootstrap >/dev/null; th
     need mmdebstrap mmdebstrap
 fi
 
-# The first Debian archive (not the security one) this machine installs from.
-mirror=${KANJIAID_MIRROR:-$(
-    {
-        cat /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '/^URIs:/ { print $2 }'
-        cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null \
-            | sed -E 's/\[[^]]*\]//' | awk '/^deb / { print $2 }'
-    } | awk '/\/debian\/?$/ { print; exit }' || true
-)}
+source scripts/store.sh
+mirror=$(debian_mirror || true)
 [[ -n $mirror ]] || fail "no Debian mirror in /etc/apt; set KANJIAID_MIRROR"
-
-# The store: root's alone, or not used at all.
+# The store: root's alone. What runs in the root never holds its lock.
 store=/var/cache/kanjiaid-release-roots
-[[ -e $store ]] || install -d -m 0700 -o root -g root "$store"
-[[ -d $store && ! -L $store ]] || fail "$store is not a folder"
-read -r owner mode < <(stat -c '%u %a' "$store")
-((owner == 0 && (8#$mode & 8#022) == 0)) \
-    || fail "$store must belong to root and be writable by root alone (owner $owner, mode $mode)"
-
-# The lock is this process's alone: what runs in the root never holds it
-# (main runs with its descriptor closed), so nothing left running can keep
-# the next run out.
-wait_limit=${KANJIAID_LOCK_WAIT:-2400}
-[[ $wait_limit =~ ^[0-9]+$ ]] || fail "KANJIAID_LOCK_WAIT must be a whole number of seconds"
-exec {lock}>"$store/lock"
-if ! flock -n "$lock"; then
-    echo "== another run holds $store; waiting for it, $wait_limit s at most"
-    flock -w "$wait_limit" "$lock" \
-        || fail "gave up after $wait_limit s: another run still holds $store/lock"
-fi
+store_open "$store"
 
 # The base root, by release and mirror: made under a temporary name, moved
 # into place once complete, its checksum last.
@@ -266,4 +242,4 @@ main() {
     discard_root
     echo "== $release: ${commands[*]} as $user passed in $((SECONDS - started)) s"
 }
-main {lock}>&-
+main {store_lock}>&-

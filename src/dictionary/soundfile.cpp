@@ -20,7 +20,10 @@ QString soundFileName(const QString &kunyomiCaption)
 bool soundFileExists(const QString &kunyomiCaption, const QDir &folder)
 {
     const QString name = soundFileName(kunyomiCaption);
-    if (name.contains(u'/') || name.contains(u'\\') || name.contains(QChar::Null))
+    // Windows reads "c:name" as a name in drive C's current folder, so a
+    // colon is refused with the separators, on every system alike.
+    if (name.contains(u'/') || name.contains(u'\\') || name.contains(u':')
+        || name.contains(QChar::Null))
         return false;
     const QFileInfo file(folder, name);
     return file.isFile();

@@ -17,8 +17,8 @@ namespace kanjiaid {
 
 // Whether the sound file for the caption is an ordinary file directly inside
 // the folder. The name is taken literally: "*" and "?" match only themselves,
-// and a name that would reach outside the folder (a path separator, a NUL)
-// counts as missing.
+// and a name that would reach outside the folder (a path separator, a drive
+// letter's colon, a NUL) counts as missing.
 [[nodiscard]] bool soundFileExists(const QString &kunyomiCaption, const QDir &folder);
 
 } // namespace kanjiaid
