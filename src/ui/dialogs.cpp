@@ -18,6 +18,10 @@ void showMessage(QWidget *parent, const QString &title, const QString &text)
     box.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
+    // The text is no link and no selection: a label without interaction has
+    // no text control, whose changes Qt 6.8 reports to screen readers for
+    // an object with no text to read, warning each time.
+    box.setTextInteractionFlags(Qt::NoTextInteraction);
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
