@@ -7,18 +7,27 @@
 # named by role, so each release brings its own versions (its default clang,
 # its Qt 6); clang-format alone is named by version, as the style is that of
 # one version.
-#   scripts/setup.sh          to build and run the program (and package it)
-#   scripts/setup.sh --tests  also what the test suite needs
+#   scripts/setup.sh            to build and run the program (and package it)
+#   scripts/setup.sh --tests    also what the test suite needs
+#   scripts/setup.sh --windows  also what the Windows release is made and
+#                               tested with
 set -euo pipefail
 
 packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools cmake g++ make dpkg-dev file
           fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core)
-if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(git xvfb x11-utils
-               weston qt6-wayland dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
-               clang libclang-rt-dev clang-tidy clang-format-19 reuse
-               desktop-file-utils appstream)
-fi
+for option in "$@"; do
+    case $option in
+        --tests)
+            packages+=(git xvfb x11-utils
+                       weston qt6-wayland dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+                       clang libclang-rt-dev clang-tidy clang-format-19 reuse
+                       desktop-file-utils appstream) ;;
+        --windows)
+            packages+=(g++-mingw-w64-x86-64-posix ninja-build nsis debian-archive-keyring xz-utils
+                       wine xvfb x11-utils xdotool python3) ;;
+        *) echo "setup: unknown option $option" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -291,11 +291,11 @@
     </message>
     <message>
         <source>Conditional-form:</source>
-        <translation>Bentuk pengandaian:</translation>
+        <translation>Bentuk andaian:</translation>
     </message>
     <message>
         <source>Volitional form:</source>
-        <translation>Bentuk maksud:</translation>
+        <translation>Bentuk niat:</translation>
     </message>
     <message>
         <source>nai-form:</source>

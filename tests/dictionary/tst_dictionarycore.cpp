@@ -213,8 +213,7 @@ void TestDictionaryCore::soundFile_data()
     QTest::newRow("path separator")
         << QStringList { u"peaceful.wav"_s } << u"cheap/peaceful"_s << false;
     QTest::newRow("parent folder") << QStringList {} << u"../warui"_s << false;
-    QTest::newRow("drive letter")
-        << QStringList { u"c:warui.wav"_s } << u"c:warui"_s << false;
+    QTest::newRow("drive letter") << QStringList { u"c:warui.wav"_s } << u"c:warui"_s << false;
     QTest::newRow("nothing shown yet") << QStringList { u"warui.wav"_s } << QString() << false;
     QTest::newRow("folder is no file") << QStringList { u"warui.wav/"_s } << u"warui"_s << false;
 }

@@ -245,8 +245,12 @@ void TestForm2::captionsFitTheirControls()
     for (ui::WrappingButton *each : m_form2->findChildren<ui::WrappingButton *>())
         QVERIFY2(guitest::fitsWrapped(each->font(), each->text(), each->captionRect()),
             qPrintable(each->objectName()));
-    for (QCheckBox *each : m_form2->findChildren<QCheckBox *>())
-        QVERIFY2(each->sizeHint().width() <= each->width(), qPrintable(each->objectName()));
+    for (QCheckBox *each : m_form2->findChildren<QCheckBox *>()) {
+        QVERIFY2(each->sizeHint().width() <= each->width(),
+            qPrintable(u"%1 %2: needs %3 px, has %4"_s.arg(each->objectName(), each->text())
+                    .arg(each->sizeHint().width())
+                    .arg(each->width())));
+    }
     const auto *frame = child<QGroupBox>(m_form2, u"Frame1"_s);
     QVERIFY(frame->minimumSizeHint().width() <= frame->width());
 }

@@ -1,0 +1,18 @@
+# SPDX-FileCopyrightText: 2026 The kanjiaid developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Cross-compiles for 64-bit Windows with Debian's mingw-w64, in its POSIX
+# threads flavour (std::thread and std::mutex need it). Qt for Windows is
+# built with this file, and kanjiaid with Qt's qt.toolchain.cmake, which
+# loads this one first.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+# Libraries and headers come from the Windows side alone; programs run here.
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
