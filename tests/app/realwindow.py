@@ -145,8 +145,10 @@ def tree(node, depth=0, lines=None):
 class Session:
     """A display server, a session bus and the program, each ended on exit."""
 
-    def __init__(self, out):
+    def __init__(self, out, tag):
+        # Walks run side by side, each writing logs of its own.
         self.out = out
+        self.logs = {name: f"{name}-{tag}.log" for name in ("xvfb", "weston", "bus")}
         self.processes = []
         self.runtime = tempfile.mkdtemp(prefix="kanjiaid-walk-")
         # The environment every program of the walk starts from: no platform,
@@ -178,15 +180,18 @@ class Session:
     def start_xvfb(self):
         self.need("Xvfb", "xvfb")
         self.need("xwininfo", "x11-utils")
-        # Xvfb writes its display number to the pipe once it is ready. The
-        # number is drawn at random, as a server in another root or mount
-        # namespace holds its display without a lock file this one can see;
-        # a server that cannot have it, or takes no client, is replaced.
+        # Xvfb writes its display number to the pipe once it is ready, and
+        # again each time it resets, when its last client leaves; as a write
+        # to a closed pipe ends it, it never resets. The number is drawn at
+        # random, as a server in another root or mount namespace holds its
+        # display without a lock file this one can see; a server that cannot
+        # have it, or takes no client, is replaced.
         for attempt in range(1, 6):
             display = f":{random.randrange(100, 1000)}"
             read, write = os.pipe()
-            server = self.start(["Xvfb", display, "-displayfd", str(write), "-screen", "0",
-                                 "1024x768x24", "-nolisten", "tcp"], "xvfb.log", pass_fds=(write,))
+            server = self.start(["Xvfb", display, "-displayfd", str(write), "-noreset", "-screen",
+                                 "0", "1024x768x24", "-nolisten", "tcp"], self.logs["xvfb"],
+                                pass_fds=(write,))
             os.close(write)
             # The number and its line end come in two writes: the pipe stays
             # open for both, as a write to a closed pipe ends the server.
@@ -204,7 +209,7 @@ class Session:
                 self.env["DISPLAY"] = display
                 return
             print(f"Xvfb on {display} (attempt {attempt}) did not start or took no client:")
-            print(self.log("xvfb.log"))
+            print(self.log(self.logs["xvfb"]))
             server.kill()
             server.wait()
         raise WalkFailed("no X server")
@@ -217,16 +222,16 @@ class Session:
         socket = "kanjiaid-walk"
         self.start(["weston", "--backend=headless-backend.so",
                     "--use-pixman" if old else "--renderer=pixman", f"--socket={socket}",
-                    "--idle-time=0", "--width=1024", "--height=768"], "weston.log")
+                    "--idle-time=0", "--width=1024", "--height=768"], self.logs["weston"])
         if not poll(lambda: os.path.exists(os.path.join(self.runtime, socket)), 5):
-            print(self.log("weston.log"))
+            print(self.log(self.logs["weston"]))
             raise WalkFailed("weston did not start")
         self.env["WAYLAND_DISPLAY"] = socket
 
     def start_bus(self):
         """A session bus, which starts the accessibility bus when asked."""
         self.need("dbus-daemon", "dbus-daemon")
-        with open(self.out / "bus.log", "wb") as log:
+        with open(self.out / self.logs["bus"], "wb") as log:
             daemon = subprocess.Popen(
                 ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                 env=self.env, stdout=subprocess.PIPE, stderr=log, text=True)
@@ -239,10 +244,15 @@ class Session:
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = address
 
     def end(self):
+        # Asked first, so that Xvfb and weston remove their sockets and locks.
         for process in reversed(self.processes):
             if process.poll() is None:
-                process.kill()
-                process.wait()
+                process.terminate()
+                try:
+                    process.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
         shutil.rmtree(self.runtime, ignore_errors=True)
 
 
@@ -286,7 +296,7 @@ def press(bus, node, what):
 
 def walk(platform, language, program, out, grab):
     text = catalogue(language)
-    session = Session(out)
+    session = Session(out, f"{platform}-{language}")
     app = None
     step = "start the display server"
     try:

@@ -86,7 +86,7 @@ def main():
     setup, grab, out = sys.argv[1], sys.argv[2], Path(sys.argv[3])
     out.mkdir(parents=True, exist_ok=True)
     text = catalogue("en")
-    session = Session(out)
+    session = Session(out, "wine")
     wine = None
     step = "start the display server"
     try:

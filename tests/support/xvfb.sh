@@ -14,7 +14,9 @@ start_xvfb() {
     command -v xwininfo >/dev/null || { echo "xwininfo is missing (Debian package x11-utils)" >&2; return 1; }
     for attempt in 1 2 3; do
         exec {xvfb_fd}<> <(:) # Xvfb writes the display number here once it is ready
-        Xvfb -displayfd "$xvfb_fd" -screen 0 1024x768x24 -nolisten tcp >"$log" 2>&1 &
+        # -noreset: a server that resets when its last client leaves writes
+        # its number again, to a pipe closed by then, and ends.
+        Xvfb -displayfd "$xvfb_fd" -noreset -screen 0 1024x768x24 -nolisten tcp >"$log" 2>&1 &
         xvfb_pid=$!
         number=""
         read -r -t 10 -u "$xvfb_fd" number || true
