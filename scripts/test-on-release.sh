@@ -22,10 +22,11 @@
 # Safe as root on a shared machine: its store is a folder only root may
 # write (/var/cache/kanjiaid-release-roots), kept by the rules of
 # scripts/store.sh (one run at a time, waiting KANJIAID_LOCK_WAIT seconds at
-# most; a base root used only when complete and as its checksum says). Each run lives in a mount and PID
-# namespace of its own: its mounts are never seen by the machine, and
-# however the run ends, even by SIGKILL, every process it started in the
-# root ends with it and its mounts go. KANJIAID_MIRROR overrides the mirror.
+# most; a base root used only when complete and as its checksum says). Each
+# run lives in a mount and PID namespace of its own: its mounts are never
+# seen by the machine, and however the run ends, even by SIGKILL, every
+# process it started in the root ends with it and its mounts go.
+# KANJIAID_MIRROR overrides the mirror.
 set -euo pipefail
 self=$(realpath "$0")
 project=$(cd "$(dirname "$self")/.." && pwd)

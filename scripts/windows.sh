@@ -120,6 +120,9 @@ else
     echo "== Qt built in $((SECONDS - started)) s, installed in $qt ($(du -sh "$qt" | cut -f 1))"
 fi
 rm -rf "$apt_dir"
+# The store's lock guards the store alone: released before the build and the
+# tests, so that nothing they leave running (Wine's server) keeps it.
+exec {store_lock}>&-
 
 # --- kanjiaid.exe and its installer -----------------------------------------
 build=$project/build-windows

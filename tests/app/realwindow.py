@@ -256,6 +256,14 @@ class Session:
         shutil.rmtree(self.runtime, ignore_errors=True)
 
 
+def screenshot(env, grab, window, path):
+    """Saves the X window as PNG with the screenshot tool, on X11 explicitly."""
+    time.sleep(0.5)  # let the first paint land
+    subprocess.run([grab, window, str(path)], env=dict(env, QT_QPA_PLATFORM="xcb"), check=False)
+    if not path.exists() or path.stat().st_size == 0:
+        raise WalkFailed(f"no screenshot {path.name}")
+
+
 def accessibility_bus():
     """What a screen reader does when it starts: the toolkits then publish
     their widgets on the accessibility bus, which this connection reaches."""
@@ -317,12 +325,7 @@ def walk(platform, language, program, out, grab):
                            if f'"{caption}"' in line), None)
             if window is None:
                 raise WalkFailed(f"no X window captioned '{caption}' to screenshot")
-            time.sleep(0.3)  # let the first paint land
-            path = out / f"{name}-{platform}-{language}.png"
-            env = dict(session.env, QT_QPA_PLATFORM="xcb")
-            subprocess.run([grab, window, str(path)], env=env, check=False)
-            if not path.exists() or path.stat().st_size == 0:
-                raise WalkFailed(f"no screenshot {path.name}")
+            screenshot(session.env, grab, window, out / f"{name}-{platform}-{language}.png")
 
         step = "start the program"
         program_log = f"kanjiaid-{platform}-{language}.log"
@@ -374,10 +377,15 @@ def walk(platform, language, program, out, grab):
         wait_for(f"'{SEARCHED_KANJI}' in '{text(KANJI)}'", lambda: read(kanji) == SEARCHED_KANJI)
         announced(text(KANJI))
 
+        def switch(parent, name, shown, left):
+            """Presses the button that takes the student from one window to the other."""
+            press(bus, button(parent, name), text(name))
+            found = window(shown)
+            hidden(left)
+            return found
+
         step = "Check Expression"
-        press(bus, button(main_window, CHECK_EXPRESSION), text(CHECK_EXPRESSION))
-        expression = window(EXPRESSION_CAPTION)
-        hidden(MAIN_CAPTION)
+        expression = switch(main_window, CHECK_EXPRESSION, EXPRESSION_CAPTION, MAIN_CAPTION)
         x11_screenshot(text(EXPRESSION_CAPTION), "expression")
 
         step = "analyse an expression, press a character, read the answer"
@@ -400,9 +408,7 @@ def walk(platform, language, program, out, grab):
         announced(text(ANSWER))
 
         step = "Back to Main"
-        press(bus, button(expression, BACK_TO_MAIN), text(BACK_TO_MAIN))
-        main_window = window(MAIN_CAPTION)
-        hidden(EXPRESSION_CAPTION)
+        main_window = switch(expression, BACK_TO_MAIN, MAIN_CAPTION, EXPRESSION_CAPTION)
 
         step = "Help"
         windows = app.get_child_count()

@@ -9,7 +9,8 @@
 # the keyboard (no screen-reader bus reaches a program under Wine): the
 # dictionary window, Shift+Tab and Space on "Check Expression", Shift+Tab and
 # Space on "Back to Main", Alt and Return for the help text, Return on its
-# OK, then a click on "Exit", which must end the program with status 0. Each window is found by its title through X11 and screenshot. Then a
+# OK, then a click on "Exit", which must end the program with status 0.
+# Each window is found by its title through X11 and screenshot. Then a
 # silent uninstall, which must leave no file, shortcut or Uninstall key.
 #   winewalk.py SETUP.EXE GRABWINDOW OUTPUT_DIR
 # The window titles are the ones the real-window walk expects (English).
@@ -23,7 +24,7 @@ from pathlib import Path
 
 sys.dont_write_bytecode = True  # no cache of the walker's module in the source tree
 from realwindow import (EXPRESSION_CAPTION, MAIN_CAPTION, MESSAGE_TITLE, Session,  # noqa: E402
-                        WalkFailed, catalogue, poll)
+                        WalkFailed, catalogue, poll, screenshot)
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kanjiaid"
 SHORTCUT = "Kanji Learning Program.lnk"
@@ -126,13 +127,8 @@ def main():
             program = subprocess.Popen(["wine", str(installed / "kanjiaid.exe")], env=wine.env,
                                        cwd=installed, stdout=log, stderr=subprocess.STDOUT)
 
-        def screenshot(target, name):
-            time.sleep(0.5)  # let the first paint land
-            path = out / f"windows-{name}.png"
-            subprocess.run([grab, target, str(path)], env=dict(session.env, QT_QPA_PLATFORM="xcb"),
-                           check=False)
-            if not path.exists() or path.stat().st_size == 0:
-                raise WalkFailed(f"no screenshot {path.name}")
+        def shot(target, name):
+            screenshot(session.env, grab, target, out / f"windows-{name}.png")
 
         def gone(target):
             if not poll(lambda: xdotool(wine.env, "search", "--onlyvisible", "--name",
@@ -140,12 +136,12 @@ def main():
                 raise WalkFailed(f"the window '{text(target)}' stayed on screen")
 
         main_window = window(wine.env, text(MAIN_CAPTION), 60)
-        screenshot(main_window, "dictionary")
+        shot(main_window, "dictionary")
         step = "Check Expression (Shift+Tab from Exit, Space)"
         keys(wine.env, main_window, "shift+Tab", "space")
         expression = window(wine.env, text(EXPRESSION_CAPTION))
         gone(MAIN_CAPTION)
-        screenshot(expression, "expression")
+        shot(expression, "expression")
         step = "Back to Main (Shift+Tab from the paste button, Space)"
         keys(wine.env, expression, "shift+Tab", "space")
         main_window = window(wine.env, text(MAIN_CAPTION))
@@ -153,7 +149,7 @@ def main():
         step = "Help (Alt, Return)"
         keys(wine.env, main_window, "alt", "Return")
         message = window(wine.env, text(MESSAGE_TITLE))
-        screenshot(message, "help")
+        shot(message, "help")
         step = "OK in the help text's message box (Return)"
         keys(wine.env, message, "Return")
         gone(MESSAGE_TITLE)
@@ -169,7 +165,7 @@ def main():
         try:
             status = program.wait(timeout=15)
         except subprocess.TimeoutExpired:
-            screenshot(main_window, "at-failure")
+            shot(main_window, "at-failure")
             raise WalkFailed("Exit did not end the program (see windows-at-failure.png)") from None
         if status != 0:
             raise WalkFailed(f"the program exited with status {status}")
