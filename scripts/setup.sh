@@ -11,6 +11,8 @@
 #   scripts/setup.sh --tests    also what the test suite needs
 #   scripts/setup.sh --windows  also what the Windows release is made and
 #                               tested with
+#   scripts/setup.sh --web      also what the web release is made with
+#   scripts/setup.sh --web-tests  and what it is tested with
 set -euo pipefail
 
 packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools cmake g++ make dpkg-dev file
@@ -25,6 +27,10 @@ for option in "$@"; do
         --windows)
             packages+=(g++-mingw-w64-x86-64-posix ninja-build nsis debian-archive-keyring xz-utils
                        wine xvfb x11-utils xdotool python3) ;;
+        --web)
+            packages+=(emscripten ninja-build debian-archive-keyring xz-utils python3 fonttools) ;;
+        --web-tests)
+            packages+=(chromium nodejs npm brotli python3) ;;
         *) echo "setup: unknown option $option" >&2; exit 2 ;;
     esac
 done

@@ -6,11 +6,16 @@
 # would: in a bare root of that release (debootstrap's minbase and sudo, made
 # with mmdebstrap or debootstrap from this machine's package mirror), holding
 # a clean clone of this repository's HEAD and nothing else.
-#   scripts/test-on-release.sh [--as-root] RELEASE [run] [test]
+#   scripts/test-on-release.sh [--as-root] RELEASE [run] [test] [web|web-test]
 #     RELEASE    bookworm (Debian 12) or trixie (Debian 13)
 #     run        scripts/run.sh must build the program and start it (offscreen);
 #                it must still be running some seconds later
 #     test       scripts/test.sh must pass
+#     web        scripts/web.sh must make the web release, as root of the
+#                root, with Qt's store (/var/cache/kanjiaid-web-qt) this
+#                machine's; its site is then copied to build-web/site
+#     web-test   the same with scripts/web.sh --test, and the walk's
+#                screenshots copied to build-web/walk
 #     --as-root  run them as root; by default they run as an ordinary user
 #                who may use sudo without a password, in a clone in that
 #                user's home, after a user whose sudo asks for a password has
@@ -37,7 +42,7 @@ fail() {
     echo "test-on-release: $*" >&2
     exit 1
 }
-usage="usage: $0 [--as-root] bookworm|trixie [run] [test]"
+usage="usage: $0 [--as-root] bookworm|trixie [run] [test] [web|web-test]"
 arguments=("$@")
 as_user=1
 if [[ ${1:-} == --as-root ]]; then
@@ -53,8 +58,8 @@ esac
 commands=("$@")
 ((${#commands[@]})) || commands=(run test)
 for command in "${commands[@]}"; do
-    [[ $command == run || $command == test ]] \
-        || { echo "test-on-release: unknown command '$command' (run or test)" >&2; exit 2; }
+    [[ $command =~ ^(run|test|web|web-test)$ ]] \
+        || { echo "test-on-release: unknown command '$command' (run, test, web or web-test)" >&2; exit 2; }
 done
 
 if [[ $(id -u) -ne 0 ]]; then
@@ -213,6 +218,27 @@ echo "PASS: with sudo asking for a password and no terminal, scripts/run.sh stop
 tail -n 1 /tmp/password.log
 '
 
+# The web release, made by root of the root with this machine's store of Qt
+# builds, which the root's store rules then check; what it made is copied
+# out, owned as the checkout is.
+web_store=/var/cache/kanjiaid-web-qt
+make_web() {
+    [[ -e $web_store ]] || install -d -m 0700 "$web_store"
+    mkdir -p "$root$web_store"
+    mount --bind "$web_store" "$root$web_store"
+    [[ -d $root/root/kanjiaid ]] || clone "$root/root/kanjiaid"
+    local option="" made=$root/root/kanjiaid/build-web part
+    [[ $command == web-test ]] && option=--test
+    inside root "scripts/web.sh $option" || fail "scripts/web.sh $option failed on $release"
+    mkdir -p "$project/build-web"
+    for part in site walk; do
+        [[ -d $made/$part ]] || continue
+        rm -rf "${project:?}/build-web/$part"
+        cp -r "$made/$part" "$project/build-web/$part"
+    done
+    chown -R --reference="$project" "$project/build-web"
+}
+
 main() {
     # What earlier runs left: no mount of theirs is seen here.
     rm -rf --one-file-system "$store"/work-* "$store"/new-*
@@ -235,6 +261,8 @@ main() {
         step=$SECONDS
         if [[ $command == run ]]; then
             inside "$user" "$run_check" || fail "scripts/run.sh failed on $release as $user"
+        elif [[ $command == web* ]]; then
+            make_web
         else
             inside "$user" scripts/test.sh || fail "scripts/test.sh failed on $release as $user"
         fi

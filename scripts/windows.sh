@@ -13,14 +13,14 @@
 #                               installs, walks and uninstalls the installer
 #                               as a student would, in a fresh Wine prefix
 # Installs what is missing, as the README's commands do (sudo when not root).
-# The Qt build is kept in a store of the user's own (root:
-# /var/cache/kanjiaid-windows-qt; any other user:
-# ~/.cache/kanjiaid-windows-qt), by the rules of scripts/store.sh, one per Qt
-# version, source and configure options.
+# Qt is built and kept as scripts/qt-source.sh says (the store
+# /var/cache/kanjiaid-windows-qt for root, ~/.cache/kanjiaid-windows-qt for
+# any other user).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 project=$PWD
 source scripts/store.sh
+source scripts/qt-source.sh
 
 fail() {
     echo "windows: $*" >&2
@@ -40,12 +40,10 @@ started=$SECONDS
 # Sections per function let the linker drop what kanjiaid never calls.
 toolchain=$project/packaging/windows/mingw-w64.cmake
 qt_options=(
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_SHARED_LIBS=OFF
+    "${qt_common_options[@]}"
     "-DCMAKE_C_FLAGS=-ffunction-sections -fdata-sections"
     "-DCMAKE_CXX_FLAGS=-ffunction-sections -fdata-sections"
-    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
-    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
-    -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_vulkan=OFF
+    -DFEATURE_vulkan=OFF
     # Without OpenGL the Windows platform compiles only without dynamic GL.
     -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF
     # Debian's source leaves out the Wintab headers tablet events need.
@@ -54,75 +52,12 @@ qt_options=(
     # database, which Qt 6.4 builds only with it (the platform's default,
     # GDI's, stays).
     -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
-    # Image formats the program never reads: its icon is PNG.
-    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
-    -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
-    # The bundled libraries: the Windows side has none of its own.
-    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_pcre2=OFF
-    -DFEATURE_freetype=ON -DFEATURE_system_freetype=OFF
-    -DFEATURE_harfbuzz=ON -DFEATURE_system_harfbuzz=OFF
 )
 
 # --- Qt for Windows, from Debian's source, once -----------------------------
-if [[ $(id -u) -eq 0 ]]; then
-    store=/var/cache/kanjiaid-windows-qt
-else
-    store=${XDG_CACHE_HOME:-$HOME/.cache}/kanjiaid-windows-qt
-    mkdir -p "$(dirname "$store")"
-fi
-store_open "$store"
-version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-mirror=$(debian_mirror || true)
-[[ -n $mirror ]] || fail "no Debian mirror in /etc/apt; set KANJIAID_MIRROR"
-. /etc/os-release
-
-# A private apt list with the source entries of this machine's own archive:
-# the machine's apt configuration is neither read nor changed.
-apt_dir=$store/apt
-rm -rf "$apt_dir"
-mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
-for suite in "$VERSION_CODENAME" "$VERSION_CODENAME-updates"; do
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $suite main"
-done >"$apt_dir/sources.list"
-apt_options=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o Dir::Etc::SourceParts=/nonexistent
-    -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache" -o Debug::NoLocking=1
-    -o "APT::Sandbox::User=$(id -un)")
-apt-get "${apt_options[@]}" update -qq || fail "cannot read the source lists of $mirror"
-# The source's checksum is that of its .dsc, which holds those of its files.
-dsc=$(apt-get "${apt_options[@]}" --print-uris source "qt6-base=$version" 2>/dev/null \
-    | awk '/\.dsc'"'"' / { print $4 }') || true
-[[ -n $dsc ]] || fail "$mirror offers no source of qt6-base $version, the version installed here"
-key=$( (printf '%s\n' "$version" "$dsc" "${qt_options[@]}"; cat "$toolchain") | sha256sum | cut -c 1-16)
-qt=$store/qt-$version-$key
-
-checksum() { (cd "$1" && find . -type f -print0 | LC_ALL=C sort -z | xargs -0 sha256sum | sha256sum); }
-if [[ -f $qt.sha256 && $(checksum "$qt" 2>/dev/null) == "$(cat "$qt.sha256")" ]]; then
-    echo "== Qt $version for Windows: built before, in $qt"
-else
-    echo "== building Qt $version for Windows from Debian's source (static; about half an hour" \
-        "on two cores, once)"
-    # The store keeps one Qt: the one this checkout builds with.
-    rm -rf "$store"/qt-* "$store"/new-*
-    work=$(mktemp -d "$store/new-XXXXXX")
-    (cd "$work" && apt-get "${apt_options[@]}" source -qq "qt6-base=$version" >"$work/source.log" 2>&1) \
-        || fail "cannot fetch and unpack the source of qt6-base $version"
-    cmake -G Ninja -S "$work"/qt6-base-*/ -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
-        -DCMAKE_INSTALL_PREFIX="$qt" "${qt_options[@]}" >"$work/configure.log" \
-        || { tail -n 30 "$work/configure.log"; fail "Qt's configuration failed"; }
-    cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" \
-        || { grep -m 20 -B 5 'error' "$work/build.log"; fail "Qt's build failed"; }
-    DESTDIR=$work/stage cmake --install "$work/build" >/dev/null
-    mv "$work/stage$qt" "$qt"
-    checksum "$qt" >"$work/sha256"
-    mv "$work/sha256" "$qt.sha256"
-    rm -rf "$work"
-    echo "== Qt built in $((SECONDS - started)) s, installed in $qt ($(du -sh "$qt" | cut -f 1))"
-fi
-rm -rf "$apt_dir"
-# The store's lock guards the store alone: released before the build and the
-# tests, so that nothing they leave running (Wine's server) keeps it.
-exec {store_lock}>&-
+qt_from_source windows "$toolchain" "$(x86_64-w64-mingw32-g++-posix --version | head -n 1)" \
+    "${qt_options[@]}"
+version=$qt_version
 
 # --- kanjiaid.exe and its installer -----------------------------------------
 build=$project/build-windows

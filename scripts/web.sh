@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The kanjiaid developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Makes the web release on Debian, from Debian's packages alone: Qt for
+# WebAssembly built once from Debian's own qt6-base source, of the version
+# installed here, as static single-threaded libraries; kanjiaid built
+# against it with Debian's emscripten; and build-web/site/, the folder of
+# static files any web server can host.
+#   scripts/web.sh          builds the site and says where it is
+#   scripts/web.sh --test   also walks it in Debian's headless Chromium, as
+#                           a student and a screen reader would
+# Installs what is missing, as the README's commands do (sudo when not root).
+# Qt's browser platform has accessibility from Qt 6.8 on: on an older Debian
+# the site is made in a bare Debian 13 root (scripts/test-on-release.sh),
+# with Qt's store kept on this machine. Qt is built and kept as
+# scripts/qt-source.sh says (the store /var/cache/kanjiaid-web-qt for root,
+# ~/.cache/kanjiaid-web-qt for any other user).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+project=$PWD
+source scripts/store.sh
+source scripts/qt-source.sh
+
+fail() {
+    echo "web: $*" >&2
+    exit 1
+}
+test=0
+case ${1:-} in
+    "") ;;
+    --test) test=1 ;;
+    *) echo "usage: $0 [--test]" >&2; exit 2 ;;
+esac
+
+host_qt=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
+if [[ -z $host_qt ]] || dpkg --compare-versions "$host_qt" lt 6.8; then
+    . /etc/os-release
+    echo "== Qt ${host_qt:-6} of ${PRETTY_NAME:-this system} gives the browser no accessibility:" \
+        "the site is made on Debian 13, in a bare trixie root"
+    command=web
+    ((test)) && command=web-test
+    scripts/test-on-release.sh --as-root trixie "$command"
+    echo "== the site: $project/build-web/site"
+    exit 0
+fi
+
+scripts/setup.sh --web $( ((test)) && echo --web-tests)
+started=$SECONDS
+
+# Qt's CMake finds emscripten through an emsdk folder; Debian's emscripten
+# is a plain installation, which a private folder of links presents as one.
+emsdk=$(mktemp -d)
+trap 'rm -rf "$emsdk"' EXIT
+mkdir -p "$emsdk/upstream"
+ln -s /usr/share/emscripten "$emsdk/upstream/emscripten"
+echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$emsdk/.emscripten"
+export EMSDK=$emsdk EM_CACHE=$project/build-web/emscripten-cache
+# emscripten's own modules, for a node that is not Debian's.
+export NODE_PATH=/usr/share/nodejs
+
+# What Qt is built with: its core, GUI and widgets, the test library and
+# the browser's platform, single-threaded (a page without the cross-origin
+# isolation threads need), and no more.
+toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+qt_options=(
+    "${qt_common_options[@]}"
+    -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DFEATURE_thread=OFF
+    # What a browser has no use for, or gives Qt itself.
+    -DFEATURE_zstd=OFF -DFEATURE_glib=OFF -DFEATURE_icu=OFF -DFEATURE_fontconfig=OFF
+    # Fewer, larger compilations: half the build time on two cores.
+    -DQT_UNITY_BUILD=ON
+)
+qt_from_source web "$toolchain" "$(emcc --version | head -n 1)" "${qt_options[@]}"
+
+# --- kanjiaid for the browser, and its site ----------------------------------
+build=$project/build-web
+grep -qF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$qt/" "$build/CMakeCache.txt" 2>/dev/null \
+    || rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
+cmake -G Ninja -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF -DKANJIAID_BENCH=OFF -DKANJIAID_PCH=OFF \
+    >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target site
+site=$build/site
+echo "== $site:"
+(cd "$site" && find . -type f -printf '%P\t%s\n' | LC_ALL=C sort \
+    | while IFS=$'\t' read -r file bytes; do
+        printf '   %-28s %9d bytes, %9d gzipped\n' "$file" "$bytes" "$(gzip -9n <"$file" | wc -c)"
+    done)
+((test)) || { echo "== made in $((SECONDS - started)) s"; exit 0; }
+
+# --- The site in Chromium ----------------------------------------------------
+echo "== the site in headless Chromium"
+tests/web/walk.sh "$site" "$build/walk"
+echo "== made and tested in $((SECONDS - started)) s"
