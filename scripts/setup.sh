@@ -30,7 +30,7 @@ for option in "$@"; do
         --web)
             packages+=(emscripten ninja-build debian-archive-keyring xz-utils python3 fonttools) ;;
         --web-tests)
-            packages+=(chromium nodejs npm brotli python3) ;;
+            packages+=(chromium nodejs npm python3) ;;
         *) echo "setup: unknown option $option" >&2; exit 2 ;;
     esac
 done

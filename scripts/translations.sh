@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The kanjiaid developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Keeps the catalogues in translations/ in step with the texts in src/.
+# Keeps the catalogues in translations/ in step with the texts in src/ and
+# in the web page around the program (packaging/web/texts.js).
 #   scripts/translations.sh          updates them with lupdate
 #   scripts/translations.sh --check  changes nothing; fails when a catalogue
 #                                    is not what lupdate would make of the
@@ -27,7 +28,7 @@ update() { # catalogue
     local language
     language=$(basename "$1" .ts | sed 's/^kanjiaid_//')
     "$lupdate" -silent -locations none -no-obsolete -source-language en \
-        -target-language "$language" $([[ $language != en ]] || echo -pluralonly) src -ts "$1"
+        -target-language "$language" $([[ $language != en ]] || echo -pluralonly) src packaging/web/texts.js -ts "$1"
 }
 
 if [[ ${1:-} != --check ]]; then

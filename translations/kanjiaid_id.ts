@@ -372,4 +372,37 @@
         <translation>Kanji itu belum ada dalam kamus ini.</translation>
     </message>
 </context>
+<context>
+    <name>page</name>
+    <message>
+        <source>Kanji Learning Program</source>
+        <extracomment>The page&apos;s title and heading: the program&apos;s name, as in the menus of a desktop</extracomment>
+        <translation>Program Belajar Kanji</translation>
+    </message>
+    <message>
+        <source>Loading the program…</source>
+        <translation>Memuat program…</translation>
+    </message>
+    <message>
+        <source>This browser cannot run the program: it does not support WebAssembly. Please open this page in a current version of Chrome, Edge, Firefox or Safari.</source>
+        <translation>Peramban ini tidak dapat menjalankan program: peramban ini tidak mendukung WebAssembly. Silakan buka halaman ini di versi terbaru Chrome, Edge, Firefox, atau Safari.</translation>
+    </message>
+    <message>
+        <source>The program could not be loaded. Check the connection and start again.</source>
+        <translation>Program tidak dapat dimuat. Periksa sambungan, lalu mulai lagi.</translation>
+    </message>
+    <message>
+        <source>The program has ended.</source>
+        <translation>Program telah selesai.</translation>
+    </message>
+    <message>
+        <source>The program has stopped because of an error.</source>
+        <translation>Program berhenti karena terjadi kesalahan.</translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <extracomment>The button that starts the program again once it has ended</extracomment>
+        <translation>Mulai lagi</translation>
+    </message>
+</context>
 </TS>

@@ -28,6 +28,7 @@ QWidget *startApplication()
     // its empty text at once) uses the application's font: that it is the
     // windows' own spares a font nothing draws with. Dialogs keep the
     // desktop's font.
+    ui::addBundledFonts();
     QApplication::setFont(ui::interfaceFont());
     QApplication::setWindowIcon(windowIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.kanjiaid"));

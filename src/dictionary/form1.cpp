@@ -264,21 +264,20 @@ void Form1::showRecord(int row)
 
 void Form1::askForRecord(const QString &prompt, BrowseEnd end)
 {
-    const std::optional<QString> reply = ui::askText(this, m_title, prompt);
-    if (!reply)
-        return;
-    const qint16 count = RecordCount();
-    const RecordReply read = readRecordReply(*reply, end, count);
-    switch (read.kind) {
-    case RecordReply::Kind::Unchanged:
-        break;
-    case RecordReply::Kind::Accepted:
-        CurrentRecord = read.record;
-        break;
-    case RecordReply::Kind::Invalid:
-        showMessage(tr("Please enter a record number from 1 to %1.").arg(count));
-        break;
-    }
+    ui::askText(this, m_title, prompt, [this, end](const QString &reply) {
+        const qint16 count = RecordCount();
+        const RecordReply read = readRecordReply(reply, end, count);
+        switch (read.kind) {
+        case RecordReply::Kind::Unchanged:
+            break;
+        case RecordReply::Kind::Accepted:
+            CurrentRecord = read.record;
+            break;
+        case RecordReply::Kind::Invalid:
+            showMessage(tr("Please enter a record number from 1 to %1.").arg(count));
+            break;
+        }
+    });
 }
 
 void Form1::Command7_Click()

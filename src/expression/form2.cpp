@@ -9,15 +9,14 @@
 #include "expression/conjugator.h"
 #include "expression/expressionlayout.h"
 #include "store/kanjitable.h"
+#include "ui/clipboard.h"
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
 
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -187,7 +186,7 @@ void Form2::Form_Load()
 
 void Form2::Command3_Click()
 {
-    Text1->setPlainText(QGuiApplication::clipboard()->text());
+    ui::readClipboardText(this, [this](const QString &text) { Text1->setPlainText(text); });
 }
 
 void Form2::Command5_Click()

@@ -6,6 +6,7 @@
 
 #include "ui/fonts.h"
 
+#include <QDirIterator>
 #include <QFontDatabase>
 
 #include <array>
@@ -103,6 +104,13 @@ QStringList resolveFamilies(FontRole role, const QStringList &installed)
             resolved.append(family);
     }
     return resolved.isEmpty() ? preferred : resolved;
+}
+
+void addBundledFonts()
+{
+    QDirIterator faces(QStringLiteral(":/kanjiaid-fonts"), QDir::Files);
+    while (faces.hasNext())
+        QFontDatabase::addApplicationFont(faces.next());
 }
 
 QFont japaneseFont(qreal pointSize)

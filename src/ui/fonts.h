@@ -32,6 +32,11 @@ enum class FontRole {
 // for Qt's own fallback to find what covers the text.
 [[nodiscard]] QStringList resolveFamilies(FontRole role, const QStringList &installed);
 
+// Adds the faces built into the program, which it carries only for a
+// platform that offers none of its own (a browser). Call it before the first
+// font is asked for: the families are resolved once.
+void addBundledFonts();
+
 // Fonts of the roles, resolved against the installed families once per run.
 [[nodiscard]] QFont japaneseFont(qreal pointSize);
 [[nodiscard]] QFont tahomaFont(qreal pointSize, bool bold);

@@ -257,6 +257,7 @@ void TestAccessibility::everyButtonWorksFromTheKeyboard()
         QSignalSpy pressed(button, &QPushButton::clicked);
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Space);
+        dialogs.answer();
         QVERIFY2(pressed.size() == 1, qPrintable(button->objectName()));
     }
 }
@@ -319,8 +320,9 @@ QMap<QString, QString> TestAccessibility::readableTexts(const QString &scene)
 {
     QMap<QString, QString> texts;
     DialogDriver dialogs;
-    const auto click = [this](const char *name) {
+    const auto click = [this, &dialogs](const char *name) {
         child<QPushButton>(m_main.get(), QString::fromLatin1(name))->click();
+        dialogs.answer();
     };
     if (scene == u"dictionary window"_s) {
         addReadableTexts(texts, m_main.get());
@@ -331,10 +333,12 @@ QMap<QString, QString> TestAccessibility::readableTexts(const QString &scene)
         QWidget *form2 = window(u"Form2"_s);
         child<QPlainTextEdit>(form2, u"Text1"_s)->setPlainText(QString(61, u'x'));
         child<QPushButton>(form2, u"Command1"_s)->click(); // RUN: too long, then the grid
+        dialogs.answer();
         QTest::mouseClick(child<QLabel>(form2, u"Label2(0)"_s), Qt::LeftButton);
         addReadableTexts(texts, form2);
     } else if (scene == u"help text"_s) {
         m_main->findChild<QAction *>(u"Help"_s)->trigger();
+        dialogs.answer();
     } else if (scene == u"word not found"_s) {
         child<QLineEdit>(m_main.get(), u"Text1"_s)->setText(u"no such word"_s);
         click("Command2");

@@ -15,13 +15,6 @@
 
 #include <algorithm>
 
-DialogDriver::DialogDriver(int interval)
-{
-    m_timer.setInterval(interval);
-    connect(&m_timer, &QTimer::timeout, this, &DialogDriver::poll);
-    m_timer.start();
-}
-
 DialogDriver::~DialogDriver()
 {
     if (!m_answers.isEmpty() && QTest::runningTest() && !QTest::currentTestFailed()) {
@@ -62,11 +55,22 @@ QStringList buttonTexts(const QWidget *dialog)
 
 } // namespace
 
-void DialogDriver::poll()
+void DialogDriver::answer()
 {
-    QWidget *modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible())
-        return;
+    // A box that never closes would loop for ever: a few hundred are more
+    // than any handler opens.
+    for (int left = 1000; left > 0; --left) {
+        QCoreApplication::processEvents();
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible())
+            break;
+        answer(modal);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void DialogDriver::answer(QWidget *modal)
+{
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         m_seen.append({ QStringLiteral("message"), box->windowTitle(), box->text(), box->isModal(),
             buttonTexts(box) });

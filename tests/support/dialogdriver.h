@@ -10,14 +10,15 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 
 #include <optional>
 
-// Answers the modal dialogs a handler opens with exec(), from a timer, and
-// records what each one showed. Answers are used in order; an input box with
-// no answer left gets the standing reply, if one was given, and is otherwise
-// accepted as it stands (OK), as is every message box.
+// Answers the modal dialogs the program has open, when told to, and records
+// what each one showed. A handler opens its box and returns; the test then
+// calls answer(), as the student would answer before doing anything else.
+// Answers are used in order; an input box with no answer left gets the
+// standing reply, if one was given, and is otherwise accepted as it stands
+// (OK), as is every message box.
 //
 // An answer still queued when the driver goes fails the running test: the
 // handler did not ask what the test expected it to ask.
@@ -35,8 +36,7 @@ public:
         QStringList buttonTexts; // as the buttons read, left to right
     };
 
-    // interval: how often to look for a dialog, in milliseconds.
-    explicit DialogDriver(int interval = 5);
+    DialogDriver() = default;
     ~DialogDriver() override;
     Q_DISABLE_COPY_MOVE(DialogDriver)
 
@@ -46,11 +46,14 @@ public:
     void cancel();
     // Type the reply into every input box that finds no answer queued.
     void replyToEvery(const QString &text);
+    // Answers every dialog open now, and those its answer opens, and
+    // returns when none is left open (and the closed ones are gone).
+    void answer();
 
     [[nodiscard]] const QList<Seen> &seen() const { return m_seen; }
 
 private:
-    void poll();
+    void answer(QWidget *modal);
 
     struct Answer
     {
@@ -59,5 +62,4 @@ private:
     QList<Answer> m_answers;
     std::optional<QString> m_standing;
     QList<Seen> m_seen;
-    QTimer m_timer;
 };

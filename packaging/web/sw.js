@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The kanjiaid developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// Keeps the site for use without a connection. The site's build writes the
+// version and the checksum of every file below: a site that changes in any
+// byte changes this script, which the browser then installs anew, with the
+// new files in a cache of their own. A page already open keeps the program
+// it started; the next visit starts the new one.
+'use strict';
+
+const version = '@VERSION@';
+const files = []; // filled in by the site's build
+const cacheName = `kanjiaid-${version}`;
+
+self.addEventListener('install', event => {
+    event.waitUntil((async () => {
+        const cache = await caches.open(cacheName);
+        await cache.addAll(['./', ...files].map(file => new Request(file, { cache: 'reload' })));
+        await self.skipWaiting();
+    })());
+});
+
+self.addEventListener('activate', event => {
+    event.waitUntil((async () => {
+        for (const name of await caches.keys()) {
+            if (name !== cacheName)
+                await caches.delete(name);
+        }
+        await self.clients.claim();
+    })());
+});
+
+// The site's own files from the cache, everything else (nothing, today) from
+// the network.
+self.addEventListener('fetch', event => {
+    if (event.request.method !== 'GET')
+        return;
+    event.respondWith((async () => {
+        const cache = await caches.open(cacheName);
+        const cached = await cache.match(event.request, { ignoreSearch: true });
+        return cached ?? fetch(event.request);
+    })());
+});
