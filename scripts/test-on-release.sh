@@ -229,7 +229,7 @@ make_web() {
     [[ -d $root/root/kanjiaid ]] || clone "$root/root/kanjiaid"
     local option="" made=$root/root/kanjiaid/build-web part
     [[ $command == web-test ]] && option=--test
-    inside root "scripts/web.sh $option" || fail "scripts/web.sh $option failed on $release"
+    inside root "scripts/web.sh $option" || fail "scripts/web.sh${option:+ $option} failed on $release"
     mkdir -p "$project/build-web"
     for part in site walk; do
         [[ -d $made/$part ]] || continue

@@ -79,9 +79,11 @@ qt_from_source web "$toolchain" "$(emcc --version | head -n 1)" "${qt_options[@]
 build=$project/build-web
 grep -qF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$qt/" "$build/CMakeCache.txt" 2>/dev/null \
     || rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
+# Debian's Qt links no plugin by itself (QT_SKIP_AUTO_PLUGIN_INCLUSION): a
+# static Qt must, for the browser's platform.
 cmake -G Ninja -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF -DKANJIAID_BENCH=OFF -DKANJIAID_PCH=OFF \
-    >/dev/null
+    -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF \
+    -DKANJIAID_BENCH=OFF -DKANJIAID_PCH=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target site
 site=$build/site
 echo "== $site:"

@@ -373,6 +373,14 @@
     </message>
 </context>
 <context>
+    <name>kanjiaid::ui::ValueLabel</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>How a screen reader in a browser reads a value label: its name, then what it shows</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>page</name>
     <message>
         <source>Kanji Learning Program</source>

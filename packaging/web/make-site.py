@@ -62,6 +62,8 @@ def main():
     table = json.dumps(page_catalogues(), ensure_ascii=False, sort_keys=True)
     page = fill(page, "const catalogues = {}; // filled in by the site's build",
                 f"const catalogues = {table};")
+    page = fill(page, "const programBytes = 0; // filled in by the site's build",
+                f"const programBytes = {(site / 'kanjiaid.wasm').stat().st_size};")
     (site / "page.js").write_text(page, encoding="utf-8")
 
     files = sorted(path.name for path in site.iterdir())

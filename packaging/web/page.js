@@ -10,6 +10,8 @@
 'use strict';
 
 const catalogues = {}; // filled in by the site's build
+// The size of kanjiaid.wasm, whatever a server compresses it to on the way.
+const programBytes = 0; // filled in by the site's build
 
 const language = (() => {
     for (const tag of navigator.languages ?? [navigator.language ?? 'en']) {
@@ -50,13 +52,74 @@ function scaleFactor() {
     return Math.floor(fit * 100) / 100;
 }
 
+// Qt's browser platform gives each widget a shadow element for screen
+// readers, once one asks for it ("Enable Screen Reader"). Two things it
+// leaves out are made good here, as the elements appear: a text box and a
+// check box carry their names where a screen reader reads them, and what a
+// read-only text shows is announced when it changes, as a desktop's screen
+// reader announces a value label.
+const announcer = document.getElementById('announcer');
+function announce(text) {
+    const line = document.createElement('p');
+    line.textContent = text;
+    announcer.append(line);
+    while (announcer.childElementCount > 20)
+        announcer.firstElementChild.remove();
+}
+
+function completeAccessibility(root) {
+    // Qt writes a box's name as its content, and later as its "name", with
+    // what the box holds as its content.
+    const name = element => {
+        if (element.tagName !== 'INPUT' && (element.tagName !== 'TEXTAREA' || element.readOnly))
+            return null;
+        return element.getAttribute('name') || element.textContent || null;
+    };
+    // A text is announced from its second on: the first is what it shows as
+    // the screen reader starts, which it reads as it reads the window.
+    const filled = new WeakSet();
+    const observer = new MutationObserver(records => {
+        for (const record of records) {
+            const target = record.target.nodeType === Node.ELEMENT_NODE
+                ? record.target : record.target.parentElement;
+            if (record.type === 'childList' && target?.tagName === 'TEXTAREA' && target.readOnly) {
+                if (!filled.has(target))
+                    filled.add(target);
+                else if (target.textContent && target.getAttribute('aria-hidden') !== 'true')
+                    announce(target.textContent);
+            }
+            for (const element of [target, ...record.addedNodes]) {
+                if (element?.nodeType !== Node.ELEMENT_NODE)
+                    continue;
+                const label = name(element);
+                if (label && element.getAttribute('aria-label') !== label)
+                    element.setAttribute('aria-label', label);
+                // Once named, a text box's content is what it holds.
+                if (label && element.tagName === 'INPUT' && element.type === 'text'
+                    && element.hasAttribute('name') && element.value !== element.textContent)
+                    element.value = element.textContent;
+            }
+        }
+    });
+    observer.observe(root, { subtree: true, childList: true, attributes: true,
+                             attributeFilter: ['name'], characterData: true });
+}
+
+// Qt keeps its windows in a shadow root of its own, made as it starts.
+function watchProgram() {
+    const host = screen.querySelector('#qt-shadow-container');
+    if (host?.shadowRoot)
+        completeAccessibility(host.shadowRoot);
+    else
+        requestAnimationFrame(watchProgram);
+}
+
 // The program's code, fetched with its progress shown.
 async function fetchProgram(url) {
     const response = await fetch(url);
     if (!response.ok)
         throw new Error(`${url}: ${response.status} ${response.statusText}`);
-    const total = Number(response.headers.get('Content-Length')) || 0;
-    if (!response.body || !total)
+    if (!response.body || !programBytes)
         return WebAssembly.compile(await response.arrayBuffer());
     const reader = response.body.getReader();
     const chunks = [];
@@ -67,7 +130,7 @@ async function fetchProgram(url) {
             break;
         chunks.push(value);
         received += value.length;
-        progress.value = Math.min(received / total, 1);
+        progress.value = Math.min(received / programBytes, 1);
     }
     return WebAssembly.compile(await new Blob(chunks).arrayBuffer());
 }
@@ -83,9 +146,6 @@ async function start() {
         say(tr(pageTexts.noWebAssembly));
         return;
     }
-    if ('serviceWorker' in navigator && isSecureContext)
-        navigator.serviceWorker.register('sw.js').catch(error => console.warn(error));
-
     say(tr(pageTexts.loading), { busy: true });
     progress.removeAttribute('value');
     try {
@@ -99,6 +159,11 @@ async function start() {
                 // is laid out from the first, under the status until then.
                 onLoaded: () => {
                     status.hidden = true;
+                    watchProgram();
+                    // Kept for offline use once running, so that caching
+                    // never competes with the first start.
+                    if ('serviceWorker' in navigator && isSecureContext)
+                        navigator.serviceWorker.register('sw.js').catch(error => console.warn(error));
                 },
                 onExit: exit => {
                     screen.hidden = true;

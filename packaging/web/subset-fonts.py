@@ -15,12 +15,11 @@ Debian.
 """
 
 import pathlib
+import subprocess
 import sys
 
 from fontTools import subset
 
-IPA_GOTHIC = "/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf"
-LIBERATION = "/usr/share/fonts/truetype/liberation2/LiberationSans-{}.ttf"
 
 LATIN = [*range(0x20, 0x7F), *range(0xA0, 0x180), *range(0x2000, 0x2070), 0x20AC, 0x2122]
 JAPANESE = [*range(0x3000, 0x3100), *range(0xFF00, 0xFFF0), 0x30FB]
@@ -35,6 +34,15 @@ def first_level_kanji():
             continue
         if len(encoded) == 2 and 0xB0 <= encoded[0] <= 0xCF:
             yield code
+
+
+def face(family, style):
+    """The file of an installed face, as fontconfig lists it."""
+    listed = subprocess.run(["fc-list", "-f", "%{file}\n", f":family={family}:style={style}"],
+                            check=True, capture_output=True, text=True).stdout.split()
+    if not listed:
+        sys.exit(f"subset-fonts: no {family} {style} is installed")
+    return sorted(listed)[0]
 
 
 def cut(source, target, codes):
@@ -55,9 +63,10 @@ def main():
     records = pathlib.Path(sys.argv[2]).read_text(encoding="utf-8")
     outdir.mkdir(parents=True, exist_ok=True)
     shown = [ord(c) for c in records if ord(c) > 0x7F]
-    cut(IPA_GOTHIC, outdir / "ipagp.ttf", LATIN + JAPANESE + shown + list(first_level_kanji()))
+    cut(face("IPAPGothic", "Regular"), outdir / "ipagp.ttf",
+        LATIN + JAPANESE + shown + list(first_level_kanji()))
     for style in ("Regular", "Bold"):
-        cut(LIBERATION.format(style), outdir / f"LiberationSans-{style}.ttf", LATIN)
+        cut(face("Liberation Sans", style), outdir / f"LiberationSans-{style}.ttf", LATIN)
 
 
 if __name__ == "__main__":

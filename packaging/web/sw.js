@@ -5,7 +5,9 @@
 // version and the checksum of every file below: a site that changes in any
 // byte changes this script, which the browser then installs anew, with the
 // new files in a cache of their own. A page already open keeps the program
-// it started; the next visit starts the new one.
+// it started; the next visit starts the new one. The files are cached
+// through the browser's HTTP cache, so that a first visit, whose files are
+// there already, does not fetch them twice.
 'use strict';
 
 const version = '@VERSION@';
@@ -15,7 +17,7 @@ const cacheName = `kanjiaid-${version}`;
 self.addEventListener('install', event => {
     event.waitUntil((async () => {
         const cache = await caches.open(cacheName);
-        await cache.addAll(['./', ...files].map(file => new Request(file, { cache: 'reload' })));
+        await cache.addAll(['./', ...files]);
         await self.skipWaiting();
     })());
 });

@@ -16,7 +16,6 @@
 #ifdef Q_OS_WASM
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
-
 #include <map>
 #include <string>
 #endif
@@ -88,8 +87,9 @@ void readClipboardText(QObject *context, std::function<void(const QString &)> re
         pendingReads().emplace(id, PendingRead { context, std::move(received) });
         const val read = val::module_property("kanjiaidClipboardRead");
         const val refused = val::module_property("kanjiaidClipboardRefused");
-        clipboard.call<val>("readText").call<void>("then",
-            read.call<val>("bind", val::null(), id), refused.call<val>("bind", val::null(), id));
+        clipboard.call<val>("readText")
+            .call<void>("then", read.call<val>("bind", val::null(), id),
+                refused.call<val>("bind", val::null(), id));
         return;
     }
 #endif

@@ -1,0 +1,369 @@
+// SPDX-FileCopyrightText: 2026 The kanjiaid developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+//
+// The web release as a student meets it, in Debian's headless Chromium:
+//   node walk.mjs SITE OUTDIR CATALOGUE
+// CATALOGUE is the Indonesian catalogue (translations/kanjiaid_id.ts), whose
+// texts the walk expects when the browser's language is Indonesian.
+// Each step is named; the first that fails ends the walk with its name, what
+// the browser's console said and what a screen reader reads of the page.
+// What the program shows is read as a screen reader reads it: through
+// Chromium's accessibility tree, which Qt fills from the widgets.
+import fs from 'node:fs';
+import path from 'node:path';
+import { chromium, devices } from 'playwright-core';
+import { serve } from './server.mjs';
+
+const [site, out, catalogue] = process.argv.slice(2);
+fs.mkdirSync(out, { recursive: true });
+
+// The catalogue's translations by context and English text.
+function readCatalogue(file) {
+    const unescape = text => text.replace(/&lt;/g, '<').replace(/&gt;/g, '>')
+        .replace(/&apos;/g, "'").replace(/&quot;/g, '"').replace(/&amp;/g, '&');
+    const texts = new Map();
+    for (const [, context, body] of fs.readFileSync(file, 'utf8')
+        .matchAll(/<context>\s*<name>([^<]*)<\/name>([\s\S]*?)<\/context>/g)) {
+        for (const [message] of body.matchAll(/<message>[\s\S]*?<\/message>/g)) {
+            const source = message.match(/<source>([^<]*)<\/source>/)?.[1];
+            const translation = message.match(/<translation>([^<]*)<\/translation>/)?.[1];
+            if (source !== undefined && translation !== undefined)
+                texts.set(`${context}|${unescape(source)}`, unescape(translation));
+        }
+    }
+    return (context, source) => {
+        const text = texts.get(`${context}|${source}`);
+        if (text === undefined)
+            throw new Error(`the catalogue has no "${source}" in ${context}`);
+        return text;
+    };
+}
+const inIndonesian = readCatalogue(catalogue);
+
+const browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    // Qt draws with WebGL where it can; SwiftShader stands in for a GPU.
+    args: ['--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+});
+const server = await serve(site);
+const console_ = [];
+let current = null; // the page the walk is on, for the failure report
+let passed = 0;
+const started = Date.now();
+
+async function step(name, body) {
+    const begun = Date.now();
+    try {
+        await body();
+    } catch (error) {
+        console.log(`FAIL at step '${name}': ${error.message}`);
+        if (current) {
+            try {
+                console.log('What a screen reader reads of the page:');
+                console.log(await current.locator('body').ariaSnapshot({ timeout: 5000 }));
+                await current.screenshot({ path: path.join(out, 'failure.png') });
+                console.log(`The page as it stood: ${path.join(out, 'failure.png')}`);
+            } catch (reportError) {
+                console.log(`(the page could not be read: ${reportError.message})`);
+            }
+        }
+        console.log('The browser\'s console:');
+        for (const line of console_.slice(-40))
+            console.log(`  ${line}`);
+        await browser.close();
+        await server.close();
+        process.exit(1);
+    }
+    passed += 1;
+    console.log(`PASS ${name} (${Date.now() - begun} ms)`);
+}
+
+function expect(condition, what) {
+    if (!condition)
+        throw new Error(what);
+}
+
+async function open(context) {
+    const page = await context.newPage();
+    current = page;
+    page.on('console', message => console_.push(`${message.type()}: ${message.text()}`));
+    page.on('pageerror', error => console_.push(`page error: ${error.message}`));
+    await page.goto(server.url, { waitUntil: 'commit' });
+    // The status gives way once Qt has started the program.
+    await page.locator('#status').waitFor({ state: 'hidden', timeout: 60000 });
+    // What a screen reader user presses first: Qt builds its shadow elements
+    // for screen readers only when asked.
+    const enable = page.getByRole('button', { name: 'Enable Screen Reader' });
+    await enable.waitFor({ timeout: 30000 });
+    await enable.dispatchEvent('click');
+    await program(page).button(inLanguage(page, 'kanjiaid::Form1', 'Exit')).waitFor({ timeout: 10000 });
+    return page;
+}
+
+const languages = new WeakMap(); // page -> 'en' | 'id'
+function inLanguage(page, context, text) {
+    return languages.get(page) === 'id' ? inIndonesian(context, text) : text;
+}
+
+// What the program offers a screen reader, by role and name.
+function program(page) {
+    const screen = page.locator('#screen');
+    return {
+        button: name => screen.getByRole('button', { name, exact: true }),
+        box: name => screen.getByRole('textbox', { name, exact: true }),
+        checkbox: name => screen.getByRole('checkbox', { name, exact: true }),
+        text: text => screen.getByText(text, { exact: true }),
+        dialog: () => screen.locator('dialog'),
+    };
+}
+
+// A value label reads as its name, then what it shows ("Kanji: 明").
+async function valueOf(page, name) {
+    const element = page.locator('#screen').locator('textarea, button')
+        .filter({ hasText: new RegExp(`^${name.replace(/[.*+?^${}()|[\]\\]/g, '\\$&')}(: |$)`) });
+    await element.first().waitFor({ timeout: 10000 });
+    const text = (await element.first().textContent()) ?? '';
+    return text.slice(name.length).replace(/^: /, '').trim();
+}
+
+// A press as a screen reader gives it: the element's own click, which Qt
+// turns into the control's press action.
+async function press(page, name) {
+    await program(page).button(name).first().dispatchEvent('click', undefined, { timeout: 10000 });
+}
+
+// Where a control is drawn, from its screen-reader element's place.
+async function centre(locator) {
+    await locator.waitFor({ timeout: 10000 });
+    const box = await locator.boundingBox();
+    expect(box && box.width > 0, 'the control has no place on the screen');
+    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+}
+
+async function click(page, locator, { touch = false } = {}) {
+    const { x, y } = await centre(locator);
+    if (touch)
+        await page.touchscreen.tap(x, y);
+    else
+        await page.mouse.click(x, y);
+}
+
+async function typeInto(page, box, text, options) {
+    await click(page, program(page).box(box).first(), options);
+    await page.keyboard.press('Control+A');
+    await page.keyboard.type(text);
+}
+
+// The open box's text and buttons; then the given button, pressed by the
+// mouse (or the keyboard: Enter) after typing the reply, if any.
+async function answer(page, { reply, button, key } = {}) {
+    const dialog = program(page).dialog().last();
+    await dialog.waitFor({ timeout: 10000 });
+    const texts = await dialog.locator('textarea').allTextContents();
+    if (reply !== undefined) {
+        await click(page, dialog.getByRole('textbox').first());
+        await page.keyboard.type(reply);
+    }
+    if (key)
+        await page.keyboard.press(key);
+    else
+        await click(page, dialog.getByRole('button', { name: button, exact: true }));
+    await page.waitForFunction(count => document.querySelector('#qt-shadow-container')
+        .shadowRoot.querySelectorAll('.qt-window').length <= count, await windows(page),
+        { timeout: 10000 }).catch(() => {});
+    return texts;
+}
+
+async function windows(page) {
+    return page.evaluate(() => document.querySelector('#qt-shadow-container')
+        .shadowRoot.querySelectorAll('.qt-window').length);
+}
+
+async function visibleWindows(page) {
+    return page.evaluate(() => [...document.querySelector('#qt-shadow-container')
+        .shadowRoot.querySelectorAll('.qt-window')]
+        .filter(w => getComputedStyle(w).display !== 'none' && w.getBoundingClientRect().width > 0)
+        .map(w => { const r = w.getBoundingClientRect(); return { x: r.x, y: r.y, width: r.width, height: r.height }; }));
+}
+
+// What Chromium's accessibility tree holds, as a screen reader gets it.
+async function accessibilityTree(page) {
+    const session = await page.context().newCDPSession(page);
+    const { nodes } = await session.send('Accessibility.getFullAXTree');
+    await session.detach();
+    return nodes.filter(node => !node.ignored)
+        .map(node => ({ role: node.role?.value ?? '', name: node.name?.value ?? '',
+                        value: node.value?.value ?? '' }))
+        .filter(node => ['button', 'textbox', 'checkbox', 'StaticText', 'menuitem', 'dialog']
+            .includes(node.role) && (node.name || node.value));
+}
+
+// --- The walk ----------------------------------------------------------------
+const desktop = await browser.newContext({ viewport: { width: 1024, height: 768 }, locale: 'en-GB' });
+await desktop.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: server.url });
+let page;
+
+await step('the page loads the program under its title, offering a screen reader', async () => {
+    page = await open(desktop);
+    const title = await page.title();
+    expect(title === 'Kanji Learning Program', `the title is "${title}"`);
+    expect(await program(page).text('Velmora University: Online Kanji Learning Program').count() >= 1,
+        'the window caption is not read');
+});
+
+await step('"bright", typed and searched for, is 明, record 182', async () => {
+    await typeInto(page, 'Word to search', 'bright');
+    await click(page, program(page).button('Search for the word'));
+    await page.waitForFunction(() => document.querySelector('#announcer').textContent.includes('明'),
+        undefined, { timeout: 10000 });
+    const kanji = await valueOf(page, 'Kanji');
+    expect(kanji === '明', `Kanji reads "${kanji}"`);
+    const record = await valueOf(page, 'Record number');
+    expect(record === '182', `Record number reads "${record}"`);
+    const announced = await page.locator('#announcer').textContent();
+    expect(announced.includes('Kanji: 明') && announced.includes('Record number'),
+        `announced: "${announced}"`);
+    await page.screenshot({ path: path.join(out, 'web-dictionary.png') });
+});
+
+await step('the accessibility tree names every control and reads every value', async () => {
+    const tree = await accessibilityTree(page);
+    const lines = tree.map(node => `${node.role}\t${node.name}\t${node.value}`);
+    fs.writeFileSync(path.join(out, 'axtree-dictionary.tsv'), `role\tname\tvalue\n${lines.join('\n')}\n`);
+    for (const name of ['Exit', 'Search for the word', 'Show/hide Onyomi, Kunyomi, Example',
+        'English to Japanese', 'Japanese to English', 'Browse Up', 'Browse Down', 'Check Expression'])
+        expect(tree.some(node => node.role === 'button' && node.name === name), `no button "${name}"`);
+    expect(tree.some(node => node.role === 'textbox' && node.name === 'Word to search'
+        && node.value === 'bright'), 'the search box is not read as "Word to search", "bright"');
+    expect(tree.some(node => node.value === 'Kanji: 明' || node.name === 'Kanji: 明'),
+        'the Kanji label is not read with its value');
+});
+
+await step('browsing past the first record asks for a record, and an answer moves there', async () => {
+    await typeInto(page, 'Word to search', 'bad');
+    await click(page, program(page).button('Search for the word'));
+    await page.waitForFunction(() => document.querySelector('#announcer').textContent.includes('悪'),
+        undefined, { timeout: 10000 });
+    await click(page, program(page).button('Browse Down'));
+    const prompt = await answer(page, { reply: '319', key: 'Enter' });
+    expect(prompt.some(text => text.startsWith('Sorry, This is the first record.')),
+        `the box said ${JSON.stringify(prompt)}`);
+    await click(page, program(page).button('Browse Down'));
+    await page.waitForFunction(() => document.querySelector('#announcer').textContent.includes('319'),
+        undefined, { timeout: 10000 });
+});
+
+await step('browsing past the last record asks again, and a wrong answer is told', async () => {
+    await click(page, program(page).button('Browse Up'));
+    await click(page, program(page).button('Browse Up'));
+    const record = await valueOf(page, 'Record number');
+    expect(record === '320', `Record number reads "${record}"`);
+    await click(page, program(page).button('Browse Up'));
+    const prompt = await answer(page, { reply: '999', button: 'OK' });
+    expect(prompt.some(text => text.startsWith('Sorry, This is the last record.')),
+        `the box said ${JSON.stringify(prompt)}`);
+    const told = await answer(page, { button: 'OK' });
+    expect(told.includes('Please enter a record number from 1 to 320.'), `told ${JSON.stringify(told)}`);
+});
+
+await step('the keyboard works after the boxes: a word typed and searched with Enter', async () => {
+    await typeInto(page, 'Word to search', 'bright');
+    await press(page, 'Search for the word');
+    await page.waitForFunction(() => document.querySelector('#announcer').lastChild?.textContent
+        .includes('Kanji level') || document.querySelector('#announcer').textContent.endsWith('3'),
+        undefined, { timeout: 10000 }).catch(() => {});
+    const kanji = await valueOf(page, 'Kanji');
+    expect(kanji === '明', `Kanji reads "${kanji}"`);
+});
+
+await step('the help text opens and closes', async () => {
+    await click(page, page.locator('#screen').getByRole('menuitem', { name: 'Help' }));
+    const help = await answer(page, { button: 'OK' });
+    expect(help.some(text => text.startsWith('Do you know that the most frequently used kanji')),
+        `the help said ${JSON.stringify(help)}`);
+});
+
+await step('the expression window: a pasted text, RUN, a pressed cell', async () => {
+    await click(page, program(page).button('Check Expression'));
+    await program(page).button('or Paste from other source').waitFor({ timeout: 10000 });
+    await page.evaluate(() => navigator.clipboard.writeText('明日は雨'));
+    await click(page, program(page).button('or Paste from other source'));
+    await page.waitForFunction(() => [...document.querySelector('#qt-shadow-container').shadowRoot
+        .querySelectorAll('textarea, input')].some(e => e.textContent.includes('明日は雨')
+            || e.value?.includes('明日は雨')), undefined, { timeout: 10000 });
+    await click(page, program(page).button('RUN and click on any kanji below:'));
+    await program(page).button('Character 1: 明').waitFor({ timeout: 10000 });
+    await press(page, 'Character 1: 明');
+    const meaning = await valueOf(page, 'Kunyomi, onyomi and meaning');
+    expect(meaning.includes('bright'), `the cell's answer reads "${meaning}"`);
+    await page.screenshot({ path: path.join(out, 'web-expression.png') });
+});
+
+await step('the conjugator: taberu in its ta-form', async () => {
+    await typeInto(page, 'Verb in romaji', 'taberu');
+    await click(page, program(page).checkbox('ta-form:'));
+    await click(page, program(page).button('RUN'));
+    await page.waitForFunction(() => document.querySelector('#announcer').textContent.includes('tabeta'),
+        undefined, { timeout: 10000 });
+});
+
+await step('Back to Main, then Exit: the page says the program has ended', async () => {
+    await click(page, program(page).button('Back to Main'));
+    await click(page, program(page).button('Exit'));
+    await page.getByText('The program has ended.').waitFor({ timeout: 10000 });
+    await page.getByRole('button', { name: 'Start again' }).waitFor({ timeout: 5000 });
+});
+
+await step('offline: the site starts again from the browser\'s cache', async () => {
+    await page.evaluate(async () => { await navigator.serviceWorker.ready; });
+    server.offline = true;
+    await page.close();
+    page = await open(desktop);
+    server.offline = false;
+});
+
+await step('in Indonesian, as the browser\'s language says', async () => {
+    const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, locale: 'id-ID' });
+    const indonesianPage = await context.newPage();
+    languages.set(indonesianPage, 'id');
+    await indonesianPage.close();
+    const shown = await (async () => {
+        const page_ = await context.newPage();
+        languages.set(page_, 'id');
+        current = page_;
+        page_.on('console', message => console_.push(`${message.type()}: ${message.text()}`));
+        await page_.goto(server.url, { waitUntil: 'commit' });
+        await page_.locator('#status').waitFor({ state: 'hidden', timeout: 60000 });
+        await page_.getByRole('button', { name: 'Enable Screen Reader' }).dispatchEvent('click');
+        return page_;
+    })();
+    const title = await shown.title();
+    expect(title === inIndonesian('page', 'Kanji Learning Program'), `the title is "${title}"`);
+    const search = inIndonesian('kanjiaid::Form1', 'Search for the word');
+    await program(shown).button(search).waitFor({ timeout: 10000 });
+    await shown.screenshot({ path: path.join(out, 'web-dictionary-id.png') });
+    await context.close();
+});
+
+await step('on a phone: the window fits the width and works by touch', async () => {
+    const context = await browser.newContext({ ...devices['iPhone 13'], locale: 'en-GB' });
+    const phone = await open(context);
+    const shown = await visibleWindows(phone);
+    expect(shown.length >= 1, 'no window is shown');
+    expect(shown.every(w => w.x >= 0 && w.x + w.width <= 390 + 0.5),
+        `a window stands outside the width: ${JSON.stringify(shown)}`);
+    await typeInto(phone, 'Word to search', 'bright', { touch: true });
+    await click(phone, program(phone).button('Search for the word'), { touch: true });
+    await phone.waitForFunction(() => document.querySelector('#announcer').textContent.includes('明'),
+        undefined, { timeout: 10000 });
+    await phone.screenshot({ path: path.join(out, 'web-phone.png') });
+    await context.close();
+});
+
+console.log(`${passed} passed, 0 failed`);
+console.log(`walk: ${passed} steps in ${((Date.now() - started) / 1000).toFixed(1)} s;` +
+            ` first visit ${server.requests.length} requests`);
+await browser.close();
+await server.close();
