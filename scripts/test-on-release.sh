@@ -146,6 +146,13 @@ prepare() {
     chmod 0755 "$root" # its / for every user, whatever mode mktemp gave it
     cp /etc/resolv.conf "$root/etc/resolv.conf"
     echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts" # sudo looks its host up
+    # The certificate authorities this machine adds to Debian's, as a machine
+    # on the same network would have them: Debian's ca-certificates takes
+    # them in as it is installed, and npm then reaches its registry.
+    if compgen -G '/usr/local/share/ca-certificates/*' >/dev/null; then
+        mkdir -p "$root/usr/local/share/ca-certificates"
+        cp -r /usr/local/share/ca-certificates/. "$root/usr/local/share/ca-certificates/"
+    fi
     # The PID namespace's own processes: the root's tools see no others.
     mount -t proc proc "$root/proc"
     mount --rbind /sys "$root/sys"

@@ -105,13 +105,26 @@ function completeAccessibility(root) {
                              attributeFilter: ['name'], characterData: true });
 }
 
+// Qt places the shadow elements in its own, unscaled pixels: on a scaled
+// screen they are scaled as the windows are, so that a screen reader finds
+// each where it is drawn.
+function scaleAccessibility(root, factor) {
+    if (factor === 1)
+        return;
+    const style = document.createElement('style');
+    style.textContent = `.qt-window-a11y-container { transform: scale(${factor}); transform-origin: 0 0; }`;
+    root.append(style);
+}
+
 // Qt keeps its windows in a shadow root of its own, made as it starts.
-function watchProgram() {
+function watchProgram(factor) {
     const host = screen.querySelector('#qt-shadow-container');
-    if (host?.shadowRoot)
+    if (host?.shadowRoot) {
+        scaleAccessibility(host.shadowRoot, factor);
         completeAccessibility(host.shadowRoot);
-    else
-        requestAnimationFrame(watchProgram);
+    } else {
+        requestAnimationFrame(() => watchProgram(factor));
+    }
 }
 
 // The program's code, fetched with its progress shown.
@@ -146,6 +159,7 @@ async function start() {
         say(tr(pageTexts.noWebAssembly));
         return;
     }
+    const factor = scaleFactor();
     say(tr(pageTexts.loading), { busy: true });
     progress.removeAttribute('value');
     try {
@@ -154,12 +168,12 @@ async function start() {
                 module: fetchProgram('kanjiaid.wasm'),
                 entryFunction: window.kanjiaid_entry,
                 containerElements: [screen],
-                environment: { QT_SCALE_FACTOR: String(scaleFactor()) },
+                environment: { QT_SCALE_FACTOR: String(factor) },
                 // Qt measures its screen as the program starts: the element
                 // is laid out from the first, under the status until then.
                 onLoaded: () => {
                     status.hidden = true;
-                    watchProgram();
+                    watchProgram(factor);
                     // Kept for offline use once running, so that caching
                     // never competes with the first start.
                     if ('serviceWorker' in navigator && isSecureContext)

@@ -20,6 +20,16 @@ namespace kanjiaid::ui {
 
 namespace {
 
+// A browser's screen reader learns of an object only its role and its name,
+// all Qt's browser platform passes on: there the name carries the value
+// after the fixed name ("Kanji: 明"), and a label that can be pressed is a
+// button, which the browser lets a screen reader press.
+#ifdef Q_OS_WASM
+constexpr bool namesItsValue = true;
+#else
+constexpr bool namesItsValue = false;
+#endif
+
 // Qt's own interface for a label offers its text only as the name, which a
 // value label keeps fixed; this one keeps the name and offers the text.
 //
@@ -34,19 +44,10 @@ public:
         : QAccessibleWidget(label, roleOf(label))
     { }
 
-    [[nodiscard]] static bool namesItsValue()
-    {
-#ifdef Q_OS_WASM
-        return true;
-#else
-        return false;
-#endif
-    }
-
     QString text(QAccessible::Text kind) const override
     {
         const QString text = QAccessibleWidget::text(kind);
-        if (kind != QAccessible::Name || !namesItsValue() || shown().isEmpty())
+        if (kind != QAccessible::Name || !namesItsValue || shown().isEmpty())
             return text;
         //: How a screen reader in a browser reads a value label: its name, then what it shows
         return QCoreApplication::translate("kanjiaid::ui::ValueLabel", "%1: %2").arg(text, shown());
@@ -109,7 +110,7 @@ private:
     [[nodiscard]] static QAccessible::Role roleOf(const ValueLabel *label)
     {
         const bool pressable = qobject_cast<const ClickableLabel *>(label) != nullptr;
-        return pressable && namesItsValue() ? QAccessible::Button : QAccessible::StaticText;
+        return pressable && namesItsValue ? QAccessible::Button : QAccessible::StaticText;
     }
 
     [[nodiscard]] QString shown() const
@@ -222,7 +223,7 @@ void ValueLabel::setText(const QString &text)
     if (shownText() != before) {
         QAccessibleTextUpdateEvent event(this, 0, before, shownText());
         QAccessible::updateAccessibility(&event);
-        if (AccessibleValueLabel::namesItsValue()) {
+        if constexpr (namesItsValue) {
             QAccessibleEvent renamed(this, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&renamed);
         }
