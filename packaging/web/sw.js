@@ -37,9 +37,10 @@ self.addEventListener('activate', event => {
 self.addEventListener('fetch', event => {
     if (event.request.method !== 'GET')
         return;
+    // Matched without opening: caches.open() would make the cache anew in
+    // a worker that a new version has just replaced.
     event.respondWith((async () => {
-        const cache = await caches.open(cacheName);
-        const cached = await cache.match(event.request, { ignoreSearch: true });
+        const cached = await caches.match(event.request, { cacheName, ignoreSearch: true });
         return cached ?? fetch(event.request);
     })());
 });

@@ -6,7 +6,7 @@
 // gzipped (or compressed as asked) when the browser accepts it, "no-cache"
 // with an ETag, so that the browser asks again on every load and is told
 // "not modified" when nothing has changed. It counts the bytes it sends,
-// and can be taken offline.
+// can be taken offline, and can be given another folder (a new version).
 import crypto from 'node:crypto';
 import fs from 'node:fs';
 import http from 'node:http';
@@ -30,15 +30,15 @@ const compressors = {
 
 export async function serve(root, { encodings = ['gzip'] } = {}) {
     const compressed = new Map();
-    const state = { offline: false, sent: 0, requests: [] };
+    const state = { root, offline: false, sent: 0, requests: [] };
     const server = http.createServer((request, response) => {
         if (state.offline) {
             request.socket.destroy();
             return;
         }
         const url = new URL(request.url, 'http://127.0.0.1');
-        let file = path.join(root, path.normalize(decodeURIComponent(url.pathname)));
-        if (!file.startsWith(root)) {
+        let file = path.join(state.root, path.normalize(decodeURIComponent(url.pathname)));
+        if (!file.startsWith(state.root)) {
             response.writeHead(403).end();
             return;
         }
@@ -65,7 +65,7 @@ export async function serve(root, { encodings = ['gzip'] } = {}) {
         const accepted = request.headers['accept-encoding'] ?? '';
         const encoding = encodings.find(each => accepted.includes(each));
         if (encoding) {
-            const key = `${encoding} ${file}`;
+            const key = `${encoding} ${tag}`;
             if (!compressed.has(key))
                 compressed.set(key, compressors[encoding](body));
             body = compressed.get(key);

@@ -11,7 +11,9 @@
 // Chromium's accessibility tree, which Qt fills from the widgets.
 import fs from 'node:fs';
 import path from 'node:path';
-import { chromium, devices } from 'playwright-core';
+import os from 'node:os';
+import { devices } from 'playwright-core';
+import { launch } from './browser.mjs';
 import { serve } from './server.mjs';
 
 const [site, out, catalogue] = process.argv.slice(2);
@@ -40,13 +42,7 @@ function readCatalogue(file) {
 }
 const inIndonesian = readCatalogue(catalogue);
 
-const browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    // Qt draws with WebGL where it can; SwiftShader stands in for a GPU.
-    args: ['--use-angle=swiftshader', '--enable-unsafe-swiftshader', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-});
+const browser = await launch();
 const server = await serve(site);
 const console_ = [];
 let current = null; // the page the walk is on, for the failure report
@@ -320,6 +316,42 @@ await step('offline: the site starts again from the browser\'s cache', async () 
     await page.close();
     page = await open(desktop);
     server.offline = false;
+});
+
+await step('a new version served reaches the student at the next visit, offline too', async () => {
+    // What a new build changes: the page, and with it the worker's version.
+    const next = fs.mkdtempSync(path.join(os.tmpdir(), 'kanjiaid-next-'));
+    fs.cpSync(site, next, { recursive: true });
+    const marker = '<!-- the next version -->';
+    fs.appendFileSync(path.join(next, 'index.html'), marker);
+    const worker = path.join(next, 'sw.js');
+    const script = fs.readFileSync(worker, 'utf8');
+    const version = script.match(/const version = "([^"]*)";/)?.[1];
+    expect(version !== undefined, 'the worker names no version');
+    fs.writeFileSync(worker, script.replace(`"${version}"`, `"${version}-next"`));
+    server.root = next;
+    try {
+        const caches = await page.evaluate(async () => {
+            const registration = await navigator.serviceWorker.getRegistration();
+            const replaced = new Promise(resolve =>
+                navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true }));
+            await registration.update();
+            await replaced;
+            // The old cache goes as the new worker activates.
+            for (let tries = 0; tries < 50 && (await caches.keys()).length > 1; tries += 1)
+                await new Promise(resolve => setTimeout(resolve, 100));
+            return caches.keys();
+        });
+        expect(caches.length === 1 && caches[0] === `kanjiaid-${version}-next`,
+            `the caches are ${JSON.stringify(caches)}`);
+        server.offline = true;
+        const index = await page.evaluate(async () => (await fetch('./')).text());
+        expect(index.includes(marker), 'offline, the page is still the old one');
+    } finally {
+        server.offline = false;
+        server.root = site;
+        fs.rmSync(next, { recursive: true, force: true });
+    }
 });
 
 await step('in Indonesian, as the browser\'s language says', async () => {
