@@ -34,6 +34,7 @@ label, kanjiaid = (r["median"] * 1000 for r in json.load(open(sys.argv[1]))["res
 print(f"under Wine, first paint (median): one label {label:.0f} ms, kanjiaid {kanjiaid:.0f} ms;"
       f" ratio {kanjiaid / label:.2f}, kanjiaid {kanjiaid - label:+.0f} ms")
 PYTHON
-for file in "$build/kanjiaid.exe" "$build/kanjiaid-1.0.0-setup.exe"; do
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+for file in "$build/kanjiaid.exe" "$build/kanjiaid-$version-setup.exe"; do
     echo "$(basename "$file"): $(stat -c %s "$file") bytes"
 done

@@ -264,7 +264,9 @@ main() {
         clone "$root/root/kanjiaid"
     fi
     for command in "${commands[@]}"; do
-        echo "== $release: scripts/$command.sh as $user (uid $(chroot "$root" id -u "$user")) in a bare root"
+        what=scripts/$command.sh
+        [[ $command == web-test ]] && what="scripts/web.sh --test"
+        echo "== $release: $what as $user (uid $(chroot "$root" id -u "$user")) in a bare root"
         step=$SECONDS
         if [[ $command == run ]]; then
             inside "$user" "$run_check" || fail "scripts/run.sh failed on $release as $user"
@@ -273,7 +275,7 @@ main() {
         else
             inside "$user" scripts/test.sh || fail "scripts/test.sh failed on $release as $user"
         fi
-        echo "== $release: scripts/$command.sh as $user passed in $((SECONDS - step)) s"
+        echo "== $release: $what as $user passed in $((SECONDS - step)) s"
     done
     discard_root
     echo "== $release: ${commands[*]} as $user passed in $((SECONDS - started)) s"

@@ -5,7 +5,7 @@
 # Makes the Windows release on Debian, from Debian's packages alone: Qt for
 # Windows built once from Debian's own qt6-base source, of the version
 # installed here, as static libraries; kanjiaid.exe cross-built against it
-# as one self-contained 64-bit program; and kanjiaid-1.0.0-setup.exe, its
+# as one self-contained 64-bit program; and kanjiaid-VERSION-setup.exe, its
 # installer, which installs for the student alone, without administrator
 # rights.
 #   scripts/windows.sh          builds both and says where they are
@@ -80,15 +80,14 @@ cmake -G Ninja -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.too
     -DBUILD_TESTING=$((test ? 1 : 0)) -DKANJIAID_BENCH=ON -DKANJIAID_PCH=OFF \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$project/tests/support/wine.sh" -DKANJIAID_TEST_FONTDIR="Z:${fonts:-}" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
+cmake --build "$build" --target installer >/dev/null || fail "the installer could not be made"
 exe=$build/kanjiaid.exe
-
-makensis -V2 -DVERSION=1.0.0 -DPROGRAM="$exe" -DICON="$build/src/kanjiaid.ico" \
-    -DOUTFILE="$build/kanjiaid-1.0.0-setup.exe" packaging/windows/installer.nsi >/dev/null \
-    || fail "makensis failed"
+setup=$build/kanjiaid-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")-setup.exe
+[[ -f $setup ]] || fail "no $setup"
 size() { echo "$(($(stat -c %s "$1") / 1024)) KiB"; }
 imports=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print $3 }' | sort -u)
 echo "== $exe: $(size "$exe"), Qt ${version%%+*} inside; imports $(echo $imports)"
-echo "== $build/kanjiaid-1.0.0-setup.exe: $(size "$build/kanjiaid-1.0.0-setup.exe")"
+echo "== $setup: $(size "$setup")"
 ((test)) || { echo "== made in $((SECONDS - started)) s"; exit 0; }
 
 # --- Tests under Wine --------------------------------------------------------
@@ -105,6 +104,6 @@ echo "== the installer under Wine, as a student meets it"
 [[ -x build/tools/kanjiaid_grabwindow ]] || {
     cmake --preset default >/dev/null && cmake --build build --target kanjiaid_grabwindow >/dev/null
 }
-tests/app/winewalk.py "$build/kanjiaid-1.0.0-setup.exe" build/tools/kanjiaid_grabwindow \
+tests/app/winewalk.py "$setup" build/tools/kanjiaid_grabwindow \
     "$build/walk"
 echo "== made and tested in $((SECONDS - started)) s"

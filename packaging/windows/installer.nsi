@@ -7,8 +7,9 @@
 # lists. Its texts follow Windows' display language (English or
 # Indonesian); /S installs silently. Installing over an earlier install
 # replaces it in place.
-#   makensis -DVERSION=1.0.0 -DPROGRAM=kanjiaid.exe -DICON=kanjiaid.ico
-#            -DOUTFILE=kanjiaid-1.0.0-setup.exe installer.nsi
+# Made by the build's installer target, which gives it project()'s version:
+#   makensis -DVERSION=X.Y.Z -DPROGRAM=kanjiaid.exe -DICON=kanjiaid.ico
+#            -DOUTFILE=kanjiaid-X.Y.Z-setup.exe installer.nsi
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
