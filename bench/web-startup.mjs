@@ -14,7 +14,7 @@
 // BUILD is the web build: kanjiaid.{js,wasm}, qtloader.js, site/ and
 // bench/kanjiaid_emptywindow.{js,wasm}.
 import path from 'node:path';
-import { launch } from './browser.mjs';
+import { barePage, launch } from './browser.mjs';
 import { serve } from './server.mjs';
 
 const [build, runsText] = process.argv.slice(2);
@@ -33,18 +33,6 @@ function watchFirstPaint() {
             return original.apply(this, args);
         };
     }
-}
-
-function barePage(program, name, args) {
-    return `<!doctype html><html><head><meta charset="utf-8"><title>${name}</title></head>
-<body style="margin:0"><div id="screen" style="width:100vw;height:100vh"></div>
-<script src="/qtloader.js"></script><script src="/${program}.js"></script>
-<script>
-qtLoad({ arguments: ${JSON.stringify(args)}, qt: {
-    module: WebAssembly.compileStreaming(fetch('/${program}.wasm')),
-    entryFunction: window.${name}_entry,
-    containerElements: [document.getElementById('screen')] } });
-</script></body></html>`;
 }
 
 const browser = await launch();
@@ -73,8 +61,8 @@ async function freshContext({ bare = false } = {}) {
     await context.route('**/bare/*.html', (route, request) => {
         const which = path.basename(new URL(request.url()).pathname, '.html');
         const pages = {
-            label: barePage('bench/kanjiaid_emptywindow', 'kanjiaid_emptywindow', ['--label']),
-            kanjiaid: barePage('kanjiaid', 'kanjiaid', []),
+            label: barePage('bench/kanjiaid_emptywindow', ['--label']),
+            kanjiaid: barePage('kanjiaid'),
         };
         return route.fulfill({ contentType: 'text/html; charset=utf-8', body: pages[which] });
     });

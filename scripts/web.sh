@@ -82,10 +82,13 @@ grep -qF "CMAKE_TOOLCHAIN_FILE:FILEPATH=$qt/" "$build/CMakeCache.txt" 2>/dev/nul
 # Debian's Qt links no plugin by itself (QT_SKIP_AUTO_PLUGIN_INCLUSION): a
 # static Qt must, for the browser's platform.
 cmake -G Ninja -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
-    -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=OFF \
+    -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DCMAKE_BUILD_TYPE=MinSizeRel -DBUILD_TESTING=$test \
     -DKANJIAID_PCH=OFF >/dev/null
-# The site, and the yardstick bench/web-startup.sh measures it against.
-cmake --build "$build" --parallel "$(nproc)" --target site kanjiaid_emptywindow
+# The site, the yardstick bench/web-startup.sh measures it against, and the
+# tests that run in a browser.
+targets=(site kanjiaid_emptywindow)
+((test)) && targets+=(browser_tests)
+cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]}"
 site=$build/site
 echo "== $site:"
 (cd "$site" && find . -type f -printf '%P\t%s\n' | LC_ALL=C sort \
@@ -95,6 +98,6 @@ echo "== $site:"
 ((test)) || { echo "== made in $((SECONDS - started)) s"; exit 0; }
 
 # --- The site in Chromium ----------------------------------------------------
-echo "== the site in headless Chromium"
-tests/web/walk.sh "$site" "$build/walk"
+echo "== in headless Chromium"
+tests/web/walk.sh "$build" "$build/walk"
 echo "== made and tested in $((SECONDS - started)) s"

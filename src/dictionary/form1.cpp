@@ -194,7 +194,7 @@ void Form1::Form_Load()
 void Form1::clearRecordLabels()
 {
     for (ui::ValueLabel *value : { Label1, Label3, Label2, Label11, Label13, Label15, Label18 })
-        value->clear();
+        value->setValue({});
 }
 
 void Form1::showMessage(const QString &text)
@@ -213,7 +213,7 @@ void Form1::Command2_Click()
         showMessage(tr("Sorry, the word is not yet in the dictionary!"));
         return;
     }
-    Label2->setText(table(row, answer));
+    Label2->setValue(table(row, answer));
     Text1->setText(table(row, searched));
     showFieldsOf(row);
     CurrentRecord = static_cast<qint16>(row);
@@ -244,12 +244,12 @@ void Form1::Command6_Click()
 void Form1::showFieldsOf(int row)
 {
     const KanjiTable &table = KanjiData();
-    Label1->setText(table(row, KanjiColumn));
-    Label3->setText(table(row, OnyomiColumn));
-    Label11->setText(table(row, ExampleColumn));
-    Label13->setText(table(row, IndonesianColumn));
-    Label15->setText(table(row, NumberColumn));
-    Label18->setText(table(row, LevelColumn));
+    Label1->setValue(table(row, KanjiColumn));
+    Label3->setValue(table(row, OnyomiColumn));
+    Label11->setValue(table(row, ExampleColumn));
+    Label13->setValue(table(row, IndonesianColumn));
+    Label15->setValue(table(row, NumberColumn));
+    Label18->setValue(table(row, LevelColumn));
 }
 
 void Form1::showRecord(int row)
@@ -258,7 +258,7 @@ void Form1::showRecord(int row)
     Label8->setText(englishPrompt());
     Label7->setText(kunyomiCaption());
     Text1->setText(table(row, EnglishColumn));
-    Label2->setText(table(row, KunyomiColumn));
+    Label2->setValue(table(row, KunyomiColumn));
     showFieldsOf(row);
 }
 

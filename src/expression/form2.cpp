@@ -199,7 +199,7 @@ void Form2::Command1_Click()
     const QString expression = Text1->toPlainText();
     const int limit = std::clamp<int>(ExprLimit, 0, GridSize);
     for (int k = 0; k < limit; ++k)
-        Label2[static_cast<std::size_t>(k)]->clear();
+        Label2[static_cast<std::size_t>(k)]->setValue({});
 
     const ExpressionLayout layout = layoutExpression(expression, limit);
     if (layout.truncated) {
@@ -211,7 +211,7 @@ void Form2::Command1_Click()
     for (int k = 1; k <= limit; ++k) {
         const auto index = static_cast<std::size_t>(k);
         ExprChars[index] = k <= layout.characters.size() ? layout.characters.at(k - 1) : QString();
-        Label2[index - 1]->setText(ExprChars[index]);
+        Label2[index - 1]->setValue(ExprChars[index]);
     }
 }
 
@@ -221,28 +221,28 @@ void Form2::Label2_Click(qint16 Index)
         return;
     ui::setLabelBackground(Label2[static_cast<std::size_t>(SelectedIndex)], m_dictionaryBackground);
     SelectedIndex = Index;
-    Label1->clear();
+    Label1->setValue({});
 
     const int row
         = lookupKanji(KanjiData(), RecordCount(), ExprChars[static_cast<std::size_t>(Index) + 1]);
     if (row == 0) {
-        Label1->setText(tr("That kanji isn't in this dictionary yet."));
+        Label1->setValue(tr("That kanji isn't in this dictionary yet."));
         return;
     }
     ui::setLabelBackground(Label2[static_cast<std::size_t>(Index)], Qt::white);
-    Label1->setText(kanjiSummary(KanjiData(), row));
+    Label1->setValue(kanjiSummary(KanjiData(), row));
 }
 
 void Form2::Command4_Click()
 {
     for (ui::ValueLabel *result : resultLabels)
-        result->clear();
+        result->setValue({});
     FormTicks ticks {};
     for (std::size_t i = 0; i < VerbFormCount; ++i)
         ticks[i] = checks[i]->checkState() != Qt::Unchecked;
     const FormTexts forms = conjugate(Text2->text(), ticks);
     for (std::size_t i = 0; i < VerbFormCount; ++i)
-        resultLabels[i]->setText(forms[i]);
+        resultLabels[i]->setValue(forms[i]);
 }
 
 void Form2::closeEvent(QCloseEvent *event)

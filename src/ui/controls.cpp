@@ -215,10 +215,10 @@ QString ValueLabel::shownText() const
     return isVisibleTo(window()) ? text() : QString();
 }
 
-void ValueLabel::setText(const QString &text)
+void ValueLabel::setValue(const QString &value)
 {
     const QString before = shownText();
-    QLabel::setText(text);
+    QLabel::setText(value);
     // Qt passes the event on only while assistive technology listens.
     if (shownText() != before) {
         QAccessibleTextUpdateEvent event(this, 0, before, shownText());
@@ -228,11 +228,6 @@ void ValueLabel::setText(const QString &text)
             QAccessible::updateAccessibility(&renamed);
         }
     }
-}
-
-void ValueLabel::clear()
-{
-    setText(QString());
 }
 
 ValueLabel *makeValueLabel(

@@ -65,8 +65,9 @@ WrappingButton *makeButton(
 // A label that shows a value (a record's field, a character of the
 // expression, an answer) under a fixed accessible name. Assistive technology
 // reads what it shows through its text, nothing while it is hidden, and
-// hears each change. QLabel's setText() and clear() are not virtual: change
-// the value through a ValueLabel, or no one hears of it.
+// hears each change made through setValue(). QLabel's setText() and clear()
+// are not virtual and announce nothing: on a ValueLabel they do not compile,
+// and nothing may reach them through a QLabel pointer.
 class ValueLabel : public QLabel
 {
     Q_OBJECT
@@ -74,8 +75,12 @@ class ValueLabel : public QLabel
 public:
     explicit ValueLabel(QWidget *parent = nullptr);
 
-    void setText(const QString &text);
-    void clear();
+    // Shows the value, and tells assistive technology when what it shows
+    // changes. An empty value clears the label.
+    void setValue(const QString &value);
+
+    void setText(const QString &text) = delete;
+    void clear() = delete;
 
     // What a person sees: the text, or nothing while the label is hidden.
     [[nodiscard]] QString shownText() const;

@@ -354,6 +354,19 @@ await step('a new version served reaches the student at the next visit, offline 
     }
 });
 
+await step('a browser without WebAssembly is told so, under the title', async () => {
+    const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, locale: 'en-GB' });
+    await context.addInitScript(() => { delete globalThis.WebAssembly; });
+    const bare = await context.newPage();
+    current = bare;
+    await bare.goto(server.url);
+    await bare.getByText('This browser cannot run the program: it does not support WebAssembly.',
+        { exact: false }).waitFor({ timeout: 10000 });
+    const title = await bare.title();
+    expect(title === 'Kanji Learning Program', `the title is "${title}"`);
+    await context.close();
+});
+
 await step('in Indonesian, as the browser\'s language says', async () => {
     const context = await browser.newContext({ viewport: { width: 1024, height: 768 }, locale: 'id-ID' });
     const shown = await open(context, 'id');
