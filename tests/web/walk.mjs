@@ -184,6 +184,12 @@ async function search(page, word, kanji, options) {
         .some(line => line.textContent.endsWith(`: ${shown}`)), kanji, { timeout: 10000 });
 }
 
+// Waits until the page's announcer has said the text.
+function announced(page, text) {
+    return page.waitForFunction(said => document.querySelector('#announcer').textContent.includes(said),
+        text, { timeout: 10000 });
+}
+
 async function visibleWindows(page) {
     return page.evaluate(() => [...document.querySelector('#qt-shadow-container')
         .shadowRoot.querySelectorAll('.qt-window')]
@@ -250,8 +256,7 @@ await step('browsing past the first record asks for a record, and an answer move
     expect(prompt.some(text => text.startsWith('Sorry, This is the first record.')),
         `the box said ${JSON.stringify(prompt)}`);
     await click(page, program(page).button('Browse Down'));
-    await page.waitForFunction(() => document.querySelector('#announcer').textContent.includes('319'),
-        undefined, { timeout: 10000 });
+    await announced(page, '319');
 });
 
 await step('browsing past the last record asks again, and a wrong answer is told', async () => {
@@ -299,8 +304,7 @@ await step('the expression window: a pasted text, RUN, a pressed cell', async ()
 await step('the conjugator: taberu in its ta-form', async () => {
     await typeInto(page, 'Verb in romaji', 'taberu');
     await click(page, program(page).button('RUN'));
-    await page.waitForFunction(() => document.querySelector('#announcer').textContent.includes('tabeta'),
-        undefined, { timeout: 10000 });
+    await announced(page, 'tabeta');
 });
 
 await step('Back to Main, then Exit: the page says the program has ended', async () => {
