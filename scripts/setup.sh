@@ -13,6 +13,7 @@
 #                               tested with
 #   scripts/setup.sh --web      also what the web release is made with
 #   scripts/setup.sh --web-tests  and what it is tested with
+#   scripts/setup.sh --release  also what scripts/release.sh checks a release with
 set -euo pipefail
 
 packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools cmake g++ make dpkg-dev file
@@ -20,15 +21,17 @@ packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools cmake g++ make dpkg-dev file
 for option in "$@"; do
     case $option in
         --tests)
-            packages+=(git xvfb x11-utils
+            packages+=(git xvfb x11-utils qt6-base-private-dev
                        weston qt6-wayland dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
                        clang libclang-rt-dev clang-tidy clang-format-19 reuse
                        desktop-file-utils appstream) ;;
         --windows)
             packages+=(g++-mingw-w64-x86-64-posix ninja-build nsis debian-archive-keyring xz-utils
-                       wine xvfb x11-utils xdotool python3) ;;
+                       wine libwine-dev xvfb x11-utils xdotool python3 python3-gi gir1.2-atspi-2.0) ;;
         --web)
             packages+=(emscripten ninja-build debian-archive-keyring xz-utils python3 fonttools) ;;
+        --release)
+            packages+=(git diffoscope-minimal) ;;
         --web-tests)
             packages+=(chromium nodejs npm python3) ;;
         *) echo "setup: unknown option $option" >&2; exit 2 ;;

@@ -67,7 +67,7 @@ if [[ $(id -u) -ne 0 ]]; then
     options=()
     ((as_user)) || options=(--as-root)
     # Ends with sudo, however sudo ends.
-    exec sudo --preserve-env=KANJIAID_MIRROR,KANJIAID_FUZZ_SECONDS,KANJIAID_LOCK_WAIT,CI \
+    exec sudo --preserve-env=KANJIAID_MIRROR,KANJIAID_FUZZ_SECONDS,KANJIAID_LOCK_WAIT,CI,SOURCE_DATE_EPOCH \
         setpriv --pdeathsig KILL -- "$self" "${options[@]}" "$release" "${commands[@]}"
 fi
 
@@ -194,6 +194,7 @@ inside() { # user, script: runs the script in the user's clone, with a clean env
         LOGNAME="$1" LANG=C.UTF-8 TERM=dumb \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         KANJIAID_FUZZ_SECONDS="${KANJIAID_FUZZ_SECONDS:-20}" ${CI:+CI="$CI"} \
+        ${SOURCE_DATE_EPOCH:+SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH"} \
         /bin/bash -euo pipefail -c "cd $home/kanjiaid; $2"
 }
 

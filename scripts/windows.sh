@@ -9,9 +9,11 @@
 # installer, which installs for the student alone, without administrator
 # rights.
 #   scripts/windows.sh          builds both and says where they are
-#   scripts/windows.sh --test   also runs the test suite under Wine, then
-#                               installs, walks and uninstalls the installer
-#                               as a student would, in a fresh Wine prefix
+#   scripts/windows.sh --test   also runs the test suite under Wine (the
+#                               window suites also on Qt's windows platform
+#                               at 96, 144 and 192 dpi), then installs,
+#                               walks and uninstalls the installer as a
+#                               student would, in a fresh Wine prefix
 # Installs what is missing, as the README's commands do (sudo when not root).
 # Qt is built and kept as scripts/qt-source.sh says (the store
 # /var/cache/kanjiaid-windows-qt for root, ~/.cache/kanjiaid-windows-qt for
@@ -97,13 +99,23 @@ WINEPREFIX=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 wineboot -i 2>/dev/null
 wineserver -w
-ctest --test-dir "$build" --output-on-failure --no-tests=error -j "$(nproc)"
+ctest --test-dir "$build" --output-on-failure --no-tests=error -j "$(nproc)" -LE windows_platform
 wineserver -w
+# The window suites again on Qt's windows platform, in real Win32 windows on
+# a private X server, at Windows' three common scales (Wine's LogPixels).
+for dpi in 96 144 192; do
+    echo "== the window suites on Qt's windows platform under Wine, at $dpi dpi"
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    wineserver -w
+    tests/support/on-display.py --screen 1920x1200x24 \
+        ctest --test-dir "$build" --output-on-failure --no-tests=error -L windows_platform
+    wineserver -w
+done
 
 echo "== the installer under Wine, as a student meets it"
 [[ -x build/tools/kanjiaid_grabwindow ]] || {
     cmake --preset default >/dev/null && cmake --build build --target kanjiaid_grabwindow >/dev/null
 }
-tests/app/winewalk.py "$setup" build/tools/kanjiaid_grabwindow \
+tests/app/winewalk.py "$setup" build/tools/kanjiaid_grabwindow "$build/tools/kanjiaid_uiaread.exe" \
     "$build/walk"
 echo "== made and tested in $((SECONDS - started)) s"

@@ -6,7 +6,10 @@
 # Start-menu shortcut and an uninstaller that Windows' "Installed apps"
 # lists. Its texts follow Windows' display language (English or
 # Indonesian); /S installs silently. Installing over an earlier install
-# replaces it in place.
+# replaces it in place. While the installed program runs, neither the
+# installer nor the uninstaller touches it: each asks the student to close
+# it, and stops (exit status 2) when it stays open or when silent.
+# The same commit makes the same installer: no file date is kept in it.
 # Made by the build's installer target, which gives it project()'s version:
 #   makensis -DVERSION=X.Y.Z -DPROGRAM=kanjiaid.exe -DICON=kanjiaid.ico
 #            -DOUTFILE=kanjiaid-X.Y.Z-setup.exe installer.nsi
@@ -14,6 +17,7 @@ Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
+SetDateSave off
 
 !define NAME "Kanji Learning Program"
 !define PUBLISHER "The kanjiaid developers"
@@ -47,8 +51,33 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "2026 ${PUBLISHER}; GPL-3.0-or-later"
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Indonesian"
 
+LangString RUNNING ${LANG_ENGLISH} "${NAME} is running. Close it, then choose Retry; Cancel stops without changing anything."
+LangString RUNNING ${LANG_INDONESIAN} "${NAME} sedang berjalan. Tutup program itu, lalu pilih Coba lagi; Batal berhenti tanpa mengubah apa pun."
+
+# Windows lets nobody write to a program while it runs: while the installed
+# kanjiaid.exe cannot be opened for writing, it is running.
+!macro WAIT_UNTIL_CLOSED prefix
+Function ${prefix}WaitUntilClosed
+    retry:
+    IfFileExists "$INSTDIR\kanjiaid.exe" 0 closed
+    ClearErrors
+    FileOpen $0 "$INSTDIR\kanjiaid.exe" a
+    IfErrors running
+    FileClose $0
+    Goto closed
+    running:
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(RUNNING)" /SD IDCANCEL IDRETRY retry
+    SetErrorLevel 2
+    Quit
+    closed:
+FunctionEnd
+!macroend
+!insertmacro WAIT_UNTIL_CLOSED ""
+!insertmacro WAIT_UNTIL_CLOSED "un."
+
 Section
     SetShellVarContext current
+    Call WaitUntilClosed
     SetOutPath "$INSTDIR"
     File "/oname=kanjiaid.exe" "${PROGRAM}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -71,6 +100,7 @@ SectionEnd
 
 Section "Uninstall"
     SetShellVarContext current
+    Call un.WaitUntilClosed
     Delete "${SHORTCUT}"
     Delete "$INSTDIR\kanjiaid.exe"
     Delete "$INSTDIR\uninstall.exe"

@@ -177,7 +177,7 @@ class Session:
         if shutil.which(tool) is None:
             raise WalkFailed(f"{tool} is missing (Debian package {package})")
 
-    def start_xvfb(self):
+    def start_xvfb(self, screen="1024x768x24"):
         self.need("Xvfb", "xvfb")
         self.need("xwininfo", "x11-utils")
         # Xvfb writes its display number to the pipe once it is ready, and
@@ -190,7 +190,7 @@ class Session:
             display = f":{random.randrange(100, 1000)}"
             read, write = os.pipe()
             server = self.start(["Xvfb", display, "-displayfd", str(write), "-noreset", "-screen",
-                                 "0", "1024x768x24", "-nolisten", "tcp"], self.logs["xvfb"],
+                                 "0", screen, "-nolisten", "tcp"], self.logs["xvfb"],
                                 pass_fds=(write,))
             os.close(write)
             # The number and its line end come in two writes: the pipe stays

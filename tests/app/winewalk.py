@@ -5,15 +5,19 @@
 # The Windows installer as a student meets it, under Wine, in a fresh Wine
 # prefix on a private Xvfb: a silent install (twice: the second upgrades the
 # first in place), the Start-menu shortcut pointing at the installed
-# program, that program started as the shortcut starts it and walked with
-# the keyboard (no screen-reader bus reaches a program under Wine): the
-# dictionary window, Shift+Tab and Space on "Check Expression", Shift+Tab and
-# Space on "Back to Main", Alt and Return for the help text, Return on its
-# OK, then a click on "Exit", which must end the program with status 0.
-# Each window is found by its title through X11 and screenshot. Then a
-# silent uninstall, which must leave no file, shortcut or Uninstall key.
-#   winewalk.py SETUP.EXE GRABWINDOW OUTPUT_DIR
+# program, that program started as the shortcut starts it; while it runs, an
+# install over it and an uninstall must both stop with status 2 and change
+# nothing. Each window is read through UI Automation (what Wine answers of
+# it) and walked with the keyboard: the dictionary window, Shift+Tab and
+# Space on "Check Expression", Shift+Tab and Space on "Back to Main", Alt
+# and Return for the help text, Return on its OK, then Exit from the
+# keyboard (Tab from Check Expression, Space), which must end the program
+# with status 0. Each window is found
+# by its title through X11 and screenshot. Then a silent uninstall, which
+# must leave no file, shortcut or Uninstall key.
+#   winewalk.py SETUP.EXE GRABWINDOW UIAREAD.EXE OUTPUT_DIR
 # The window titles are the ones the real-window walk expects (English).
+import hashlib
 import os
 import shutil
 import subprocess
@@ -83,8 +87,46 @@ def keys(env, target, *names):
         time.sleep(0.3)
 
 
+def automation(wine, title, path, depth):
+    """What a UI Automation client reads of the window, DEPTH levels deep (-1:
+    all), as lines of fields, also written to the path; and its status. Wine
+    8 answers for the window itself; asked for its elements, which Qt
+    provides across the process, it stops answering (status 3), and the
+    program's own UI Automation with it."""
+    result = subprocess.run(["wine", uiaread_exe, title, "8", str(depth)], env=wine.env,
+                            capture_output=True, text=True, errors="replace")
+    path.write_text(result.stdout + result.stderr)
+    lines = [line.split("\t") for line in result.stdout.splitlines()]
+    if result.returncode not in (0, 3) or not lines or lines[0][:3] != ["0", "window", title]:
+        raise WalkFailed(f"UI Automation read of '{title}' (status {result.returncode}):"
+                         f" {result.stdout}{result.stderr}")
+    return lines, result.returncode
+
+
+def set_dpi(wine, dpi):
+    wine.run("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD",
+             "/d", str(dpi), "/f")
+    wine.settle()
+
+
+def png_size(path):
+    header = path.read_bytes()[16:24]
+    return int.from_bytes(header[:4], "big"), int.from_bytes(header[4:], "big")
+
+
+def titled(env, words):
+    """The visible X windows whose title holds the words, oldest first."""
+    return xdotool(env, "search", "--onlyvisible", "--name", words).stdout.split()
+
+
+def digest(path):
+    return hashlib.sha256(path.read_bytes()).hexdigest() if path.exists() else None
+
+
 def main():
-    setup, grab, out = sys.argv[1], sys.argv[2], Path(sys.argv[3])
+    setup, grab, uiaread, out = sys.argv[1], sys.argv[2], sys.argv[3], Path(sys.argv[4])
+    global uiaread_exe
+    uiaread_exe = uiaread
     out.mkdir(parents=True, exist_ok=True)
     text = catalogue("en")
     session = Session(out, "wine")
@@ -93,12 +135,13 @@ def main():
     try:
         for tool, package in (("wine", "wine"), ("xdotool", "xdotool")):
             Session.need(tool, package)
-        session.start_xvfb()
+        session.start_xvfb("1920x1200x24")  # room for a window at 192 dpi
         step = "make a fresh Wine prefix"
         wine = Wine(session)
         wine.run("wineboot", "-i")
         wine.settle()
         installed = wine.home / "AppData" / "Local" / "Programs" / "kanjiaid"
+        installed_windows = "C:\\users\\" + wine.home.name + "\\AppData\\Local\\Programs\\kanjiaid"
         shortcut = wine.home / "AppData" / "Roaming" / "Microsoft" / "Windows" / "Start Menu" \
             / "Programs" / SHORTCUT
 
@@ -137,11 +180,29 @@ def main():
 
         main_window = window(wine.env, text(MAIN_CAPTION), 60)
         shot(main_window, "dictionary")
+        read = {"dictionary": automation(wine, text(MAIN_CAPTION), out / "uia-dictionary.txt", 0)}
+
+        # The running program is neither replaced nor removed under it.
+        before = {name: digest(installed / name) for name in ("kanjiaid.exe", "uninstall.exe")}
+        for attempt, arguments in (
+                ("install over the running program", [setup, "/S"]),
+                ("uninstall the running program",
+                 [str(installed / "uninstall.exe"), "/S", f"_?={installed_windows}"])):
+            step = attempt
+            status = wine.run(*arguments, check=False).returncode
+            if status != 2:
+                raise WalkFailed(f"it ended with status {status}, not 2 (stopped)")
+            after = {name: digest(installed / name) for name in before}
+            if after != before or "DisplayName" not in wine.run("reg", "query", UNINSTALL_KEY,
+                                                                  check=False).stdout:
+                raise WalkFailed(f"the install changed: {before} became {after}")
         step = "Check Expression (Shift+Tab from Exit, Space)"
         keys(wine.env, main_window, "shift+Tab", "space")
         expression = window(wine.env, text(EXPRESSION_CAPTION))
         gone(MAIN_CAPTION)
         shot(expression, "expression")
+        read["expression"] = automation(wine, text(EXPRESSION_CAPTION), out / "uia-expression.txt",
+                                        0)
         step = "Back to Main (Shift+Tab from the paste button, Space)"
         keys(wine.env, expression, "shift+Tab", "space")
         main_window = window(wine.env, text(MAIN_CAPTION))
@@ -153,15 +214,10 @@ def main():
         step = "OK in the help text's message box (Return)"
         keys(wine.env, message, "Return")
         gone(MESSAGE_TITLE)
-        # Which button has the keyboard once the window is back is Wine's
-        # choice: Exit is clicked, at the middle of its place in the layout
-        # (5400, 5640, 1335 x 615 twips), below the menu bar.
-        step = "Exit (clicked)"
-        geometry = xdotool(wine.env, "getwindowgeometry", main_window).stdout
-        menu = int(geometry.split("Geometry: ")[1].split("x")[1]) - 455
-        if xdotool(wine.env, "mousemove", "--window", main_window, "405", str(397 + menu),
-                   "click", "1").returncode != 0:
-            raise WalkFailed("xdotool could not click Exit")
+        # The keyboard is back where it left the window, on Check Expression,
+        # whose next stop is Exit (the window's first focus).
+        step = "Exit (Tab from Check Expression, Space)"
+        keys(wine.env, main_window, "Tab", "space")
         try:
             status = program.wait(timeout=15)
         except subprocess.TimeoutExpired:
@@ -171,6 +227,37 @@ def main():
             raise WalkFailed(f"the program exited with status {status}")
         wine.settle()
 
+        # The whole element tree, as far as Wine answers; the program is then
+        # ended, as a tree Wine stopped reading leaves it waiting.
+        step = "read the whole element tree through UI Automation"
+        with open(out / "kanjiaid-wine-tree.log", "wb") as log:
+            subprocess.Popen(["wine", str(installed / "kanjiaid.exe")], env=wine.env,
+                             cwd=installed, stdout=log, stderr=subprocess.STDOUT)
+        window(wine.env, text(MAIN_CAPTION), 60)
+        tree, answered = automation(wine, text(MAIN_CAPTION), out / "uia-tree.txt", -1)
+        subprocess.run(["wineserver", "-k"], env=wine.env, capture_output=True)
+        wine.settle()
+
+        # At 144 and 192 dpi (Wine's LogPixels) the windows grow by the scale.
+        for dpi in (144, 192):
+            step = f"both windows at {dpi} dpi"
+            set_dpi(wine, dpi)
+            subprocess.Popen(["wine", str(installed / "kanjiaid.exe")], env=wine.env, cwd=installed,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            main_window = window(wine.env, text(MAIN_CAPTION), 60)
+            shot(main_window, f"dictionary-{dpi}dpi")
+            keys(wine.env, main_window, "shift+Tab", "space")
+            shot(window(wine.env, text(EXPRESSION_CAPTION)), f"expression-{dpi}dpi")
+            subprocess.run(["wineserver", "-k"], env=wine.env, capture_output=True)
+            wine.settle()
+            for name in ("dictionary", "expression"):
+                small = png_size(out / f"windows-{name}.png")[0]
+                large = png_size(out / f"windows-{name}-{dpi}dpi.png")[0]
+                if abs(large - small * dpi / 96) > small * 0.1:
+                    raise WalkFailed(f"the {name} window is {large} pixels wide at {dpi} dpi,"
+                                     f" {small} at 96")
+        set_dpi(wine, 96)
+
         step = "uninstall"
         wine.run(str(installed / "uninstall.exe"), "/S")
         wine.settle()
@@ -179,6 +266,46 @@ def main():
             raise WalkFailed(f"left behind: {left}")
         if wine.run("reg", "query", UNINSTALL_KEY, check=False).returncode == 0:
             raise WalkFailed("the Uninstall key is left behind")
+
+        # The installer as a student whose Windows speaks Indonesian meets
+        # it: each page, then the question it asks while the program runs.
+        step = "the installer in Indonesian"
+        indonesian = dict(wine.env, LANG="id_ID.UTF-8", LC_ALL="id_ID.UTF-8")
+        installer = subprocess.Popen(["wine", setup], env=indonesian, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+        page = poll(lambda: titled(indonesian, "Kanji Learning Program"), 30)
+        if not page:
+            raise WalkFailed("no installer window")
+        page = page[0]
+        title = xdotool(indonesian, "getwindowname", page).stdout.strip()
+        if title == "Kanji Learning Program Setup":
+            raise WalkFailed(f"the installer is titled in English: {title}")
+        shot(page, "installer-id-1-folder")
+        keys(indonesian, page, "Return")
+        if not poll(lambda: installed.joinpath("uninstall.exe").exists(), 30):
+            raise WalkFailed("the Indonesian installer installed nothing")
+        time.sleep(2)  # the last page follows the copying
+        shot(page, "installer-id-2-finished")
+        keys(indonesian, page, "Return")  # Finish, which starts the program, in Indonesian
+        window(wine.env, catalogue("id")(MAIN_CAPTION), 60)
+        installer.wait(timeout=30)
+        installer = subprocess.Popen(["wine", setup], env=indonesian, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+        page = poll(lambda: titled(indonesian, title), 30)
+        keys(indonesian, page[0], "Return")
+        question = poll(lambda: [w for w in titled(indonesian, title) if w != page[0]], 15)
+        if not question:
+            raise WalkFailed("no question while the program runs")
+        shot(question[-1], "installer-id-3-running")
+        keys(indonesian, question[-1], "Escape")
+        try:
+            status = installer.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            raise WalkFailed("the installer did not stop when the question was cancelled") from None
+        if status != 2:
+            raise WalkFailed(f"the cancelled installer ended with status {status}, not 2")
+        subprocess.run(["wineserver", "-k"], env=wine.env, capture_output=True)
+        wine.settle()
     except Exception as error:  # whatever fails, the step is named
         print(f"FAIL (Wine) at step '{step}': {error}")
         return 1
@@ -187,9 +314,15 @@ def main():
             wine.end()
         session.end()
     print("PASS (Wine): installed silently, twice, with its shortcut and Uninstall key; the"
-          " program the shortcut points at started, both windows shown, switched and screenshot,"
-          " the help text opened and closed; Exit ended it with status 0; uninstalled, leaving"
-          " nothing")
+          " program the shortcut points at started; an install over it and an uninstall while it"
+          " ran both stopped (status 2), changing nothing; both windows shown, named by UI"
+          " Automation, switched and screenshot, the help text opened and closed; Exit (Tab, Space)"
+          " ended it with status 0; both windows at 144 and 192 dpi, scaled and screenshot;"
+          " uninstalled, leaving nothing; the installer's pages in Indonesian, and its question"
+          " while the program ran, screenshot; cancelled, it stopped with status 2")
+    print(f"UI Automation read {len(tree)} element(s) of the whole tree"
+          f"{'' if answered == 0 else ' before it stopped answering'}: "
+          + "; ".join(" ".join(field for field in line[1:4] if field) for line in tree))
     return 0
 
 
