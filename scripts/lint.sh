@@ -70,8 +70,10 @@ cmake -S . -B build-tidy -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DKANJIAID_PCH=OFF \
 mapfile -t generated < <(cmake --build build-tidy --target help | awk '/_autogen$/ { print $2 }')
 ((${#generated[@]} > 0)) || fail "the build lists no moc targets to generate"
 cmake --build build-tidy -j "$(nproc)" --target "${generated[@]}" >/dev/null
+# The UI Automation client is a Windows program alone, checked by the
+# compiler of the Windows build (warnings on) rather than by a Linux one.
 mapfile -t units < <(git ls-files 'src/*.cpp' 'tools/*.cpp' 'bench/*.cpp' 'tests/*.cpp' \
-    | grep -v -e builtinrecords -e '^tests/consumer/')
+    | grep -v -e builtinrecords -e '^tests/consumer/' -e '^tools/uiaread.cpp$')
 ((${#units[@]} > 0)) || fail "git lists no translation units"
 # run-clang-tidy passes over a file the database does not know, silently.
 database=build-tidy/compile_commands.json

@@ -56,8 +56,8 @@ if ((check)); then
     diff "$folder/SHA256SUMS" "$elsewhere/release/SHA256SUMS" >&2 || true
     while read -r sum file; do
         grep -qxF "$sum  $file" "$elsewhere/release/SHA256SUMS" && continue
-        diffoscope --no-progress --max-report-size 200000 --text - \
-            "$folder/$file" "$elsewhere/release/$file" >&2 || true
+        diffoscope --no-progress --text - "$folder/$file" "$elsewhere/release/$file" 2>&1 \
+            | head -n 300 >&2 || true
     done <"$folder/SHA256SUMS"
     exit 1
 fi
@@ -83,6 +83,9 @@ cp "$build/package/kanjiaid_${version}_$arch.deb" "$folder/kanjiaid_${version}_d
 
 git archive --format=tar.gz --prefix="kanjiaid-$version/" -o "$folder/kanjiaid-$version.tar.gz" HEAD
 
+# Every file is built afresh: a build folder keeps what an earlier build
+# wrote with its own times (Qt's resources carry one).
+rm -rf build-windows build-web
 scripts/windows.sh
 cp "build-windows/kanjiaid.exe" "$folder/kanjiaid-$version.exe"
 cp "build-windows/kanjiaid-$version-setup.exe" "$folder/"

@@ -26,7 +26,7 @@ for option in "$@"; do
                        clang libclang-rt-dev clang-tidy clang-format-19 reuse
                        desktop-file-utils appstream) ;;
         --windows)
-            packages+=(g++-mingw-w64-x86-64-posix ninja-build nsis debian-archive-keyring xz-utils
+            packages+=(g++-mingw-w64-x86-64-posix ninja-build nsis icoutils debian-archive-keyring xz-utils
                        wine libwine-dev xvfb x11-utils xdotool python3 python3-gi gir1.2-atspi-2.0) ;;
         --web)
             packages+=(emscripten ninja-build debian-archive-keyring xz-utils python3 fonttools) ;;

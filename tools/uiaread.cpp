@@ -21,21 +21,24 @@
 //                                          tree stops answering (what was
 //                                          read is written)
 
-#include <windows.h>
-
-#include <initguid.h>
-#include <ole2.h>
-// Wine's headers declare the client side of UI Automation, which
-// mingw-w64's lack. Its core functions (nodes, properties, navigation) are
-// the ones Wine answers; its COM client (CUIAutomation) it does not offer.
-#include <wine/windows/uiautomationcore.h>
-
-#include <wine/windows/uiautomationclient.h>
-#include <wine/windows/uiautomationcoreapi.h>
-
 #include <cstdio>
 #include <cwchar>
 #include <string>
+
+// The order matters: windows.h first; initguid.h before the headers whose
+// GUIDs this file defines. Wine's headers declare the client side of UI
+// Automation, which mingw-w64's lack, and its client header needs its core
+// header's enumerations. Of that client side, Wine answers the core
+// functions (nodes, properties, navigation), not the COM client
+// (CUIAutomation).
+// clang-format off
+#include <windows.h>
+#include <initguid.h>
+#include <ole2.h>
+#include <wine/windows/uiautomationcore.h>
+#include <wine/windows/uiautomationclient.h>
+#include <wine/windows/uiautomationcoreapi.h>
+// clang-format on
 
 namespace {
 
@@ -58,21 +61,36 @@ std::string utf8(const wchar_t *text, UINT length)
 const char *typeName(CONTROLTYPEID type)
 {
     switch (type) {
-    case UIA_ButtonControlTypeId: return "button";
-    case UIA_CheckBoxControlTypeId: return "check box";
-    case UIA_EditControlTypeId: return "edit";
-    case UIA_GroupControlTypeId: return "group";
-    case UIA_MenuBarControlTypeId: return "menu bar";
-    case UIA_MenuControlTypeId: return "menu";
-    case UIA_MenuItemControlTypeId: return "menu item";
-    case UIA_PaneControlTypeId: return "pane";
-    case UIA_ScrollBarControlTypeId: return "scroll bar";
-    case UIA_TextControlTypeId: return "text";
-    case UIA_TitleBarControlTypeId: return "title bar";
-    case UIA_WindowControlTypeId: return "window";
-    case UIA_DocumentControlTypeId: return "document";
-    case UIA_CustomControlTypeId: return "custom";
-    default: return "other";
+    case UIA_ButtonControlTypeId:
+        return "button";
+    case UIA_CheckBoxControlTypeId:
+        return "check box";
+    case UIA_EditControlTypeId:
+        return "edit";
+    case UIA_GroupControlTypeId:
+        return "group";
+    case UIA_MenuBarControlTypeId:
+        return "menu bar";
+    case UIA_MenuControlTypeId:
+        return "menu";
+    case UIA_MenuItemControlTypeId:
+        return "menu item";
+    case UIA_PaneControlTypeId:
+        return "pane";
+    case UIA_ScrollBarControlTypeId:
+        return "scroll bar";
+    case UIA_TextControlTypeId:
+        return "text";
+    case UIA_TitleBarControlTypeId:
+        return "title bar";
+    case UIA_WindowControlTypeId:
+        return "window";
+    case UIA_DocumentControlTypeId:
+        return "document";
+    case UIA_CustomControlTypeId:
+        return "custom";
+    default:
+        return "other";
     }
 }
 
@@ -129,7 +147,8 @@ std::string rectangle(HUIANODE node)
 void write(HUIANODE node, int depth)
 {
     std::string patterns;
-    const struct {
+    const struct
+    {
         PROPERTYID property;
         const char *name;
     } available[] = {
@@ -189,7 +208,8 @@ void walk(HUIANODE node, int depth, int deepest)
     }
 }
 
-struct Reading {
+struct Reading
+{
     HWND window;
     int deepest;
     HRESULT result;

@@ -45,7 +45,8 @@ private Q_SLOTS:
 void TestAnnouncements::initTestCase()
 {
     QTestAccessibility::initialize();
-    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QPlatformAccessibility *platform
+        = QGuiApplicationPrivate::platformIntegration()->accessibility();
     QVERIFY2(platform, "this platform offers no accessibility; run the test on xcb");
     platform->setActive(true);
     QVERIFY(QAccessible::isActive());
@@ -65,8 +66,7 @@ void TestAnnouncements::everyChangeIsAnnounced_data()
     QTest::newRow("a search") << u"search"_s << u"Label1"_s << u"明"_s;
     QTest::newRow("a browse") << u"browse"_s << u"Label15"_s << u" 1"_s;
     QTest::newRow("an analysed expression") << u"analyse"_s << u"Label2(1)"_s << u"日"_s;
-    QTest::newRow("a pressed cell")
-        << u"press"_s << u"Label1"_s << u"akarui; mei/myou; bright"_s;
+    QTest::newRow("a pressed cell") << u"press"_s << u"Label1"_s << u"akarui; mei/myou; bright"_s;
     QTest::newRow("a conjugation") << u"conjugate"_s << u"Label6"_s << u"tabemasu"_s;
 }
 
