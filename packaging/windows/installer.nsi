@@ -25,6 +25,8 @@ SetDateSave off
 !define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
 
 Name "${NAME}"
+# The line above the buttons names the program, not the tool that made it.
+BrandingText "${NAME} ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\kanjiaid"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
