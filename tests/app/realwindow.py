@@ -94,6 +94,19 @@ def poll(find, seconds):
     return None
 
 
+def expect_end(process, seconds, expected, what, on_timeout=None):
+    """Waits for the process to end with the expected status; what ended it
+    is named when it does not."""
+    try:
+        status = process.wait(timeout=seconds)
+    except subprocess.TimeoutExpired:
+        if on_timeout:
+            on_timeout()
+        raise WalkFailed(f"{what} did not end it within {seconds} s") from None
+    if status != expected:
+        raise WalkFailed(f"after {what} it ended with status {status}, not {expected}")
+
+
 def wait_for(what, find, seconds=10):
     found = poll(find, seconds)
     if not found:
@@ -422,12 +435,7 @@ def walk(platform, language, program, out, grab):
 
         step = "Exit"
         press(bus, button(main_window, EXIT), text(EXIT))
-        try:
-            status = process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            raise WalkFailed("Exit did not end the program") from None
-        if status != 0:
-            raise WalkFailed(f"the program exited with status {status}")
+        expect_end(process, 10, 0, "Exit")
         if session.log(program_log):
             raise WalkFailed("the program printed the above, where nothing is expected")
     except Exception as error:  # whatever fails, the step is named

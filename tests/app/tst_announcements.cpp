@@ -31,6 +31,18 @@ using namespace Qt::StringLiterals;
 using guitest::child;
 using kanjiaid::ui::ValueLabel;
 
+namespace {
+
+// QTestAccessibility keeps copies of the events it records, and its own
+// clearEvents() forgets them without freeing them.
+void forgetEvents()
+{
+    qDeleteAll(QTestAccessibility::events());
+    QTestAccessibility::clearEvents();
+}
+
+} // namespace
+
 class TestAnnouncements : public QObject
 {
     Q_OBJECT
@@ -55,6 +67,7 @@ void TestAnnouncements::initTestCase()
 
 void TestAnnouncements::cleanupTestCase()
 {
+    forgetEvents();
     QTestAccessibility::cleanup();
 }
 
@@ -93,7 +106,7 @@ void TestAnnouncements::everyChangeIsAnnounced()
     QHash<const QObject *, QString> before;
     for (const ValueLabel *each : values)
         before.insert(each, each->shownText());
-    QTestAccessibility::clearEvents();
+    forgetEvents();
 
     if (step == u"search"_s) {
         child<QLineEdit>(top, u"Text1"_s)->setText(u"bright"_s);
@@ -128,7 +141,6 @@ void TestAnnouncements::everyChangeIsAnnounced()
         QVERIFY2(announced.contains(each), qPrintable(each->objectName()));
         QCOMPARE(announced.value(each), each->shownText());
     }
-    QTestAccessibility::clearEvents();
 }
 
 QTEST_MAIN(TestAnnouncements)

@@ -28,7 +28,7 @@ from pathlib import Path
 
 sys.dont_write_bytecode = True  # no cache of the walker's module in the source tree
 from realwindow import (EXPRESSION_CAPTION, MAIN_CAPTION, MESSAGE_TITLE, Session,  # noqa: E402
-                        WalkFailed, catalogue, poll, screenshot)
+                        WalkFailed, catalogue, expect_end, poll, screenshot)
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kanjiaid"
 SHORTCUT = "Kanji Learning Program.lnk"
@@ -218,13 +218,8 @@ def main():
         # whose next stop is Exit (the window's first focus).
         step = "Exit (Tab from Check Expression, Space)"
         keys(wine.env, main_window, "Tab", "space")
-        try:
-            status = program.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            shot(main_window, "at-failure")
-            raise WalkFailed("Exit did not end the program (see windows-at-failure.png)") from None
-        if status != 0:
-            raise WalkFailed(f"the program exited with status {status}")
+        expect_end(program, 15, 0, "Exit (see windows-at-failure.png on a timeout)",
+                   lambda: shot(main_window, "at-failure"))
         wine.settle()
 
         # The whole element tree, as far as Wine answers; the program is then
@@ -298,12 +293,7 @@ def main():
             raise WalkFailed("no question while the program runs")
         shot(question[-1], "installer-id-3-running")
         keys(indonesian, question[-1], "Escape")
-        try:
-            status = installer.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            raise WalkFailed("the installer did not stop when the question was cancelled") from None
-        if status != 2:
-            raise WalkFailed(f"the cancelled installer ended with status {status}, not 2")
+        expect_end(installer, 15, 2, "Cancel on the question")
         subprocess.run(["wineserver", "-k"], env=wine.env, capture_output=True)
         wine.settle()
     except Exception as error:  # whatever fails, the step is named
