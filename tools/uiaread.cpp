@@ -94,55 +94,45 @@ const char *typeName(CONTROLTYPEID type)
     }
 }
 
-// A node's property: its string, or "" when it has none.
-std::string text(HUIANODE node, PROPERTYID property)
+// One property of a node, as UIA gives it; empty (VT_EMPTY) when the node
+// has none or UIA cannot say.
+class Property
 {
-    VARIANT value;
-    VariantInit(&value);
-    std::string result;
-    if (SUCCEEDED(UiaGetPropertyValue(node, property, &value)) && value.vt == VT_BSTR)
-        result = utf8(value.bstrVal, SysStringLen(value.bstrVal));
-    VariantClear(&value);
-    return result;
-}
+public:
+    Property(HUIANODE node, PROPERTYID id)
+    {
+        VariantInit(&m_value);
+        if (FAILED(UiaGetPropertyValue(node, id, &m_value)))
+            VariantInit(&m_value);
+    }
+    Property(const Property &) = delete;
+    Property &operator=(const Property &) = delete;
+    ~Property() { VariantClear(&m_value); }
 
-long number(HUIANODE node, PROPERTYID property)
-{
-    VARIANT value;
-    VariantInit(&value);
-    long result = 0;
-    if (SUCCEEDED(UiaGetPropertyValue(node, property, &value)) && value.vt == VT_I4)
-        result = value.lVal;
-    VariantClear(&value);
-    return result;
-}
-
-bool offers(HUIANODE node, PROPERTYID property)
-{
-    VARIANT value;
-    VariantInit(&value);
-    const bool yes = SUCCEEDED(UiaGetPropertyValue(node, property, &value)) && value.vt == VT_BOOL
-        && value.boolVal == VARIANT_TRUE;
-    VariantClear(&value);
-    return yes;
-}
-
-// Left, top, width and height, as UIA gives them (doubles).
-std::string rectangle(HUIANODE node)
-{
-    VARIANT value;
-    VariantInit(&value);
-    std::string result = "0,0,0,0";
-    if (SUCCEEDED(UiaGetPropertyValue(node, UIA_BoundingRectanglePropertyId, &value))
-        && value.vt == (VT_ARRAY | VT_R8) && value.parray->rgsabound[0].cElements == 4) {
-        const auto *box = static_cast<const double *>(value.parray->pvData);
+    [[nodiscard]] std::string text() const
+    {
+        return m_value.vt == VT_BSTR ? utf8(m_value.bstrVal, SysStringLen(m_value.bstrVal))
+                                     : std::string();
+    }
+    [[nodiscard]] long number() const { return m_value.vt == VT_I4 ? m_value.lVal : 0; }
+    [[nodiscard]] bool yes() const
+    {
+        return m_value.vt == VT_BOOL && m_value.boolVal == VARIANT_TRUE;
+    }
+    // Left, top, width and height, as UIA gives a rectangle (doubles).
+    [[nodiscard]] std::string rectangle() const
+    {
+        if (m_value.vt != (VT_ARRAY | VT_R8) || m_value.parray->rgsabound[0].cElements != 4)
+            return "0,0,0,0";
+        const auto *box = static_cast<const double *>(m_value.parray->pvData);
         char buffer[64];
         std::snprintf(buffer, sizeof buffer, "%.0f,%.0f,%.0f,%.0f", box[0], box[1], box[2], box[3]);
-        result = buffer;
+        return buffer;
     }
-    VariantClear(&value);
-    return result;
-}
+
+private:
+    VARIANT m_value;
+};
 
 void write(HUIANODE node, int depth)
 {
@@ -157,13 +147,14 @@ void write(HUIANODE node, int depth)
         { UIA_IsTextPatternAvailablePropertyId, "text" },
     };
     for (const auto &pattern : available) {
-        if (offers(node, pattern.property))
+        if (Property(node, pattern.property).yes())
             patterns += (patterns.empty() ? "" : ",") + std::string(pattern.name);
     }
     std::printf("%d\t%s\t%s\t%s\t%s\t%s\n", depth,
-        typeName(static_cast<CONTROLTYPEID>(number(node, UIA_ControlTypePropertyId))),
-        text(node, UIA_NamePropertyId).c_str(), text(node, UIA_ValueValuePropertyId).c_str(),
-        rectangle(node).c_str(), patterns.c_str());
+        typeName(static_cast<CONTROLTYPEID>(Property(node, UIA_ControlTypePropertyId).number())),
+        Property(node, UIA_NamePropertyId).text().c_str(),
+        Property(node, UIA_ValueValuePropertyId).text().c_str(),
+        Property(node, UIA_BoundingRectanglePropertyId).rectangle().c_str(), patterns.c_str());
     std::fflush(stdout);
 }
 

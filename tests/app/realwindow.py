@@ -17,6 +17,7 @@
 #     GRABWINDOW  the screenshot tool, for xcb
 # Each step is named as it starts; a failing step says what failed and what
 # the program's window tree held.
+import ctypes
 import os
 import random
 import re
@@ -155,6 +156,12 @@ def tree(node, depth=0, lines=None):
     return lines
 
 
+def end_with_this_process():
+    """Run in each child before it starts: the kernel stops it (SIGTERM) when
+    the walk's process ends, however it ends, even by SIGKILL."""
+    ctypes.CDLL(None, use_errno=True).prctl(1, 15)  # PR_SET_PDEATHSIG, SIGTERM
+
+
 class Session:
     """A display server, a session bus and the program, each ended on exit."""
 
@@ -178,6 +185,7 @@ class Session:
     def start(self, arguments, log_name, env=None, **options):
         with open(self.out / log_name, "wb") as log:
             process = subprocess.Popen(arguments, env=env or self.env, stdout=log,
+                                       preexec_fn=end_with_this_process,
                                        stderr=subprocess.STDOUT, **options)
         self.processes.append(process)
         return process
@@ -247,7 +255,8 @@ class Session:
         with open(self.out / self.logs["bus"], "wb") as log:
             daemon = subprocess.Popen(
                 ["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                env=self.env, stdout=subprocess.PIPE, stderr=log, text=True)
+                env=self.env, stdout=subprocess.PIPE, stderr=log, text=True,
+                preexec_fn=end_with_this_process)
         self.processes.append(daemon)
         address = daemon.stdout.readline().strip()
         if not address:

@@ -28,7 +28,8 @@ from pathlib import Path
 
 sys.dont_write_bytecode = True  # no cache of the walker's module in the source tree
 from realwindow import (EXPRESSION_CAPTION, MAIN_CAPTION, MESSAGE_TITLE, Session,  # noqa: E402
-                        WalkFailed, catalogue, expect_end, poll, screenshot)
+                        WalkFailed, catalogue, end_with_this_process, expect_end, poll,
+                        screenshot)
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kanjiaid"
 SHORTCUT = "Kanji Learning Program.lnk"
@@ -54,12 +55,32 @@ class Wine:
                              f" {result.stdout}{result.stderr}")
         return result
 
+    def start(self, program, log=None, env=None):
+        """Starts the program in its own folder, as a shortcut does; its output
+        goes to the log, or nowhere."""
+        with open(log or os.devnull, "wb") as output:
+            return subprocess.Popen(["wine", str(program)], env=env or self.env,
+                                    cwd=Path(program).parent, stdout=output,
+                                    stderr=subprocess.STDOUT, preexec_fn=end_with_this_process)
+
+    def windows_path(self, path):
+        return subprocess.run(["winepath", "-w", str(path)], env=self.env, capture_output=True,
+                              text=True, check=True).stdout.strip()
+
     def settle(self):
         """Waits until every program of the prefix has ended."""
         subprocess.run(["wineserver", "-w"], env=self.env, check=True)
 
-    def end(self):
+    def kill(self):
         subprocess.run(["wineserver", "-k"], env=self.env, capture_output=True)
+
+    def stop_all(self):
+        """Ends every program of the prefix, and waits until they have."""
+        self.kill()
+        self.settle()
+
+    def end(self):
+        self.kill()
         shutil.rmtree(self.prefix, ignore_errors=True)
 
 
@@ -67,15 +88,24 @@ def xdotool(env, *arguments):
     return subprocess.run(["xdotool", *arguments], env=env, capture_output=True, text=True)
 
 
+def titled(env, words):
+    """The visible X windows whose title holds the words (a pattern), oldest
+    first."""
+    return xdotool(env, "search", "--onlyvisible", "--name", words).stdout.split()
+
+
+def windows_titled(env, words, seconds=30, besides=()):
+    """The visible windows whose title holds the words, other than those
+    given, once there is one."""
+    found = poll(lambda: [w for w in titled(env, words) if w not in besides], seconds)
+    if not found:
+        raise WalkFailed(f"no window titled '{words}' within {seconds} s")
+    return found
+
+
 def window(env, title, seconds=30):
     """The id of the visible X window with exactly this title."""
-    def find():
-        found = xdotool(env, "search", "--onlyvisible", "--name", f"^{title}$").stdout.split()
-        return found[0] if found else None
-    found = poll(find, seconds)
-    if not found:
-        raise WalkFailed(f"no window titled '{title}' within {seconds} s")
-    return found
+    return windows_titled(env, f"^{title}$", seconds)[0]
 
 
 def keys(env, target, *names):
@@ -87,13 +117,13 @@ def keys(env, target, *names):
         time.sleep(0.3)
 
 
-def automation(wine, title, path, depth):
+def automation(wine, uiaread, title, path, depth):
     """What a UI Automation client reads of the window, DEPTH levels deep (-1:
     all), as lines of fields, also written to the path; and its status. Wine
     8 answers for the window itself; asked for its elements, which Qt
     provides across the process, it stops answering (status 3), and the
     program's own UI Automation with it."""
-    result = subprocess.run(["wine", uiaread_exe, title, "8", str(depth)], env=wine.env,
+    result = subprocess.run(["wine", uiaread, title, "8", str(depth)], env=wine.env,
                             capture_output=True, text=True, errors="replace")
     path.write_text(result.stdout + result.stderr)
     lines = [line.split("\t") for line in result.stdout.splitlines()]
@@ -114,19 +144,12 @@ def png_size(path):
     return int.from_bytes(header[:4], "big"), int.from_bytes(header[4:], "big")
 
 
-def titled(env, words):
-    """The visible X windows whose title holds the words, oldest first."""
-    return xdotool(env, "search", "--onlyvisible", "--name", words).stdout.split()
-
-
 def digest(path):
     return hashlib.sha256(path.read_bytes()).hexdigest() if path.exists() else None
 
 
 def main():
     setup, grab, uiaread, out = sys.argv[1], sys.argv[2], sys.argv[3], Path(sys.argv[4])
-    global uiaread_exe
-    uiaread_exe = uiaread
     out.mkdir(parents=True, exist_ok=True)
     text = catalogue("en")
     session = Session(out, "wine")
@@ -141,7 +164,6 @@ def main():
         wine.run("wineboot", "-i")
         wine.settle()
         installed = wine.home / "AppData" / "Local" / "Programs" / "kanjiaid"
-        installed_windows = "C:\\users\\" + wine.home.name + "\\AppData\\Local\\Programs\\kanjiaid"
         shortcut = wine.home / "AppData" / "Roaming" / "Microsoft" / "Windows" / "Start Menu" \
             / "Programs" / SHORTCUT
 
@@ -166,28 +188,25 @@ def main():
         # program the shortcut points at is started as it starts it, in its
         # own folder, so that its status can be read.
         step = "start the program the Start-menu shortcut points at"
-        with open(out / "kanjiaid-wine.log", "wb") as log:
-            program = subprocess.Popen(["wine", str(installed / "kanjiaid.exe")], env=wine.env,
-                                       cwd=installed, stdout=log, stderr=subprocess.STDOUT)
+        program = wine.start(installed / "kanjiaid.exe", out / "kanjiaid-wine.log")
 
         def shot(target, name):
             screenshot(session.env, grab, target, out / f"windows-{name}.png")
 
         def gone(target):
-            if not poll(lambda: xdotool(wine.env, "search", "--onlyvisible", "--name",
-                                        f"^{text(target)}$").returncode != 0, 10):
+            if not poll(lambda: not titled(wine.env, f"^{text(target)}$"), 10):
                 raise WalkFailed(f"the window '{text(target)}' stayed on screen")
 
         main_window = window(wine.env, text(MAIN_CAPTION), 60)
         shot(main_window, "dictionary")
-        read = {"dictionary": automation(wine, text(MAIN_CAPTION), out / "uia-dictionary.txt", 0)}
+        automation(wine, uiaread, text(MAIN_CAPTION), out / "uia-dictionary.txt", 0)
 
         # The running program is neither replaced nor removed under it.
         before = {name: digest(installed / name) for name in ("kanjiaid.exe", "uninstall.exe")}
         for attempt, arguments in (
                 ("install over the running program", [setup, "/S"]),
                 ("uninstall the running program",
-                 [str(installed / "uninstall.exe"), "/S", f"_?={installed_windows}"])):
+                 [str(installed / "uninstall.exe"), "/S", f"_?={wine.windows_path(installed)}"])):
             step = attempt
             status = wine.run(*arguments, check=False).returncode
             if status != 2:
@@ -201,8 +220,7 @@ def main():
         expression = window(wine.env, text(EXPRESSION_CAPTION))
         gone(MAIN_CAPTION)
         shot(expression, "expression")
-        read["expression"] = automation(wine, text(EXPRESSION_CAPTION), out / "uia-expression.txt",
-                                        0)
+        automation(wine, uiaread, text(EXPRESSION_CAPTION), out / "uia-expression.txt", 0)
         step = "Back to Main (Shift+Tab from the paste button, Space)"
         keys(wine.env, expression, "shift+Tab", "space")
         main_window = window(wine.env, text(MAIN_CAPTION))
@@ -225,26 +243,21 @@ def main():
         # The whole element tree, as far as Wine answers; the program is then
         # ended, as a tree Wine stopped reading leaves it waiting.
         step = "read the whole element tree through UI Automation"
-        with open(out / "kanjiaid-wine-tree.log", "wb") as log:
-            subprocess.Popen(["wine", str(installed / "kanjiaid.exe")], env=wine.env,
-                             cwd=installed, stdout=log, stderr=subprocess.STDOUT)
+        wine.start(installed / "kanjiaid.exe", out / "kanjiaid-wine-tree.log")
         window(wine.env, text(MAIN_CAPTION), 60)
-        tree, answered = automation(wine, text(MAIN_CAPTION), out / "uia-tree.txt", -1)
-        subprocess.run(["wineserver", "-k"], env=wine.env, capture_output=True)
-        wine.settle()
+        tree, answered = automation(wine, uiaread, text(MAIN_CAPTION), out / "uia-tree.txt", -1)
+        wine.stop_all()
 
         # At 144 and 192 dpi (Wine's LogPixels) the windows grow by the scale.
         for dpi in (144, 192):
             step = f"both windows at {dpi} dpi"
             set_dpi(wine, dpi)
-            subprocess.Popen(["wine", str(installed / "kanjiaid.exe")], env=wine.env, cwd=installed,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            wine.start(installed / "kanjiaid.exe")
             main_window = window(wine.env, text(MAIN_CAPTION), 60)
             shot(main_window, f"dictionary-{dpi}dpi")
             keys(wine.env, main_window, "shift+Tab", "space")
             shot(window(wine.env, text(EXPRESSION_CAPTION)), f"expression-{dpi}dpi")
-            subprocess.run(["wineserver", "-k"], env=wine.env, capture_output=True)
-            wine.settle()
+            wine.stop_all()
             for name in ("dictionary", "expression"):
                 small = png_size(out / f"windows-{name}.png")[0]
                 large = png_size(out / f"windows-{name}-{dpi}dpi.png")[0]
@@ -266,12 +279,8 @@ def main():
         # it: each page, then the question it asks while the program runs.
         step = "the installer in Indonesian"
         indonesian = dict(wine.env, LANG="id_ID.UTF-8", LC_ALL="id_ID.UTF-8")
-        installer = subprocess.Popen(["wine", setup], env=indonesian, stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL)
-        page = poll(lambda: titled(indonesian, "Kanji Learning Program"), 30)
-        if not page:
-            raise WalkFailed("no installer window")
-        page = page[0]
+        installer = wine.start(setup, env=indonesian)
+        page = windows_titled(indonesian, "Kanji Learning Program")[0]
         title = xdotool(indonesian, "getwindowname", page).stdout.strip()
         if title == "Kanji Learning Program Setup":
             raise WalkFailed(f"the installer is titled in English: {title}")
@@ -284,18 +293,14 @@ def main():
         keys(indonesian, page, "Return")  # Finish, which starts the program, in Indonesian
         window(wine.env, catalogue("id")(MAIN_CAPTION), 60)
         installer.wait(timeout=30)
-        installer = subprocess.Popen(["wine", setup], env=indonesian, stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL)
-        page = poll(lambda: titled(indonesian, title), 30)
-        keys(indonesian, page[0], "Return")
-        question = poll(lambda: [w for w in titled(indonesian, title) if w != page[0]], 15)
-        if not question:
-            raise WalkFailed("no question while the program runs")
-        shot(question[-1], "installer-id-3-running")
-        keys(indonesian, question[-1], "Escape")
+        installer = wine.start(setup, env=indonesian)
+        page = windows_titled(indonesian, title)[0]
+        keys(indonesian, page, "Return")
+        question = windows_titled(indonesian, title, 15, besides=(page,))[-1]
+        shot(question, "installer-id-3-running")
+        keys(indonesian, question, "Escape")
         expect_end(installer, 15, 2, "Cancel on the question")
-        subprocess.run(["wineserver", "-k"], env=wine.env, capture_output=True)
-        wine.settle()
+        wine.stop_all()
     except Exception as error:  # whatever fails, the step is named
         print(f"FAIL (Wine) at step '{step}': {error}")
         return 1

@@ -6,7 +6,7 @@
 # on a display number no other server holds, in this mount namespace or
 # another, and ended with what it serves.
 #   on-display.py [--screen WxHxD] COMMAND [ARGUMENT...]
-#                 runs the command with DISPLAY set; the command's status
+#                 runs the command on it (DISPLAY set); the command's status
 #   on-display.py [--screen WxHxD] --serve
 #                 writes the display's name and a line end, then keeps the
 #                 server until it is stopped (SIGTERM)
@@ -19,7 +19,7 @@ from pathlib import Path
 
 sys.dont_write_bytecode = True  # no cache of the walker's module in the source tree
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "app"))
-from realwindow import Session, WalkFailed  # noqa: E402
+from realwindow import Session, WalkFailed, end_with_this_process  # noqa: E402
 
 
 def main():
@@ -41,7 +41,12 @@ def main():
             print(display, flush=True)
             while True:
                 signal.pause()
-        return subprocess.run(arguments, env=dict(os.environ, DISPLAY=display)).returncode
+        # The caller's environment, with what the walks' programs get of the
+        # session: the display, a runtime folder, the sanitizers' settings.
+        env = dict(os.environ)
+        shared = ("DISPLAY", "XDG_RUNTIME_DIR", "ASAN_OPTIONS")
+        env.update({name: session.env[name] for name in shared if name in session.env})
+        return subprocess.run(arguments, env=env, preexec_fn=end_with_this_process).returncode
     except WalkFailed as error:
         print(f"on-display.py: {error}", file=sys.stderr)
         return 1
