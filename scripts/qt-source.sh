@@ -14,9 +14,16 @@
 #     OPTION...  Qt's configure options
 #   Sets qt (the installed Qt's prefix) and qt_version (Debian's version of
 #   the source). The store keeps one Qt, made again whenever the source, the
-#   toolchain, the key or an option changes. The store's lock is released on
-#   return: the lock guards the store alone, and what the caller then runs
-#   (Wine's server, a browser) must not keep it.
+#   toolchain, the key, an option or one of our patches changes. The store's
+#   lock is released on return: the lock guards the store alone, and what the
+#   caller then runs (Wine's server, a browser) must not keep it.
+# Where Qt is wrong for us, Debian's source gets our patches on top of its
+# own: packaging/qt/UPSTREAM-VERSION/*.patch, in the order of their names.
+# What Qt writes into the programs it is linked into names no folder of this
+# machine: its source and build folders are mapped to fixed names, and its
+# prefix (which a static Qt keeps only for QLibraryInfo) is
+# /opt/kanjiaid-qt-NAME whichever store holds it, so that any user on any
+# machine makes the same bytes.
 # The caller has set -e, sourced scripts/store.sh and defined fail.
 
 # What every platform's Qt leaves out: the modules and formats kanjiaid never
@@ -68,8 +75,15 @@ qt_from_source() {
     dsc=$(apt-get "${apt_options[@]}" --print-uris source "qt6-base=$qt_version" 2>/dev/null \
         | awk '/\.dsc'"'"' / { print $4 }') || true
     [[ -n $dsc ]] || fail "$mirror offers no source of qt6-base $qt_version, the version installed here"
-    local key
-    key=$( (printf '%s\n' "$qt_version" "$dsc" "$extra" "$@"; cat "$toolchain") | sha256sum | cut -c 1-16)
+    local upstream=${qt_version#*:}
+    upstream=${upstream%%[+-]*}
+    local patches=() patch
+    for patch in "$_qt_patches/$upstream"/*.patch; do
+        [[ -f $patch ]] && patches+=("$patch")
+    done
+    local key prefix=/opt/kanjiaid-qt-$name
+    key=$( (printf '%s\n' "$qt_version" "$dsc" "$extra" "prefix $prefix, folders mapped" "$@"; cat "$toolchain" ${patches[@]+"${patches[@]}"}) \
+        | sha256sum | cut -c 1-16)
     qt=$store/qt-$qt_version-$key
 
     if [[ -f $qt.sha256 && $(_qt_checksum "$qt" 2>/dev/null) == "$(cat "$qt.sha256")" ]]; then
@@ -81,15 +95,25 @@ qt_from_source() {
         work=$(mktemp -d "$store/new-XXXXXX")
         (cd "$work" && apt-get "${apt_options[@]}" source -qq "qt6-base=$qt_version" \
             >"$work/source.log" 2>&1) || fail "cannot fetch and unpack the source of qt6-base $qt_version"
-        cmake -G Ninja -S "$work"/qt6-base-*/ -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        local source
+        source=$(echo "$work"/qt6-base-*/)
+        for patch in ${patches[@]+"${patches[@]}"}; do
+            patch -d "$source" -p1 --batch --forward --no-backup-if-mismatch -s <"$patch" \
+                || fail "our patch $patch does not apply to qt6-base $qt_version"
+            echo "== Qt patched: $(basename "$patch")"
+        done
+        local configure
+        mapfile -t configure < <(_qt_mapped_flags "$source" "$work/build" "$@")
+        cmake -G Ninja -S "$source" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
             -DQT_HOST_PATH=/usr \
             -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
-            -DCMAKE_INSTALL_PREFIX="$qt" "$@" >"$work/configure.log" 2>&1 \
+            -DCMAKE_INSTALL_PREFIX="$prefix" "${configure[@]}" \
+            >"$work/configure.log" 2>&1 \
             || { tail -n 30 "$work/configure.log"; fail "Qt's configuration for $name failed"; }
         cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 \
             || { grep -m 20 -B 5 'error' "$work/build.log"; fail "Qt's build for $name failed"; }
         DESTDIR=$work/stage cmake --install "$work/build" >/dev/null
-        mv "$work/stage$qt" "$qt"
+        mv "$work/stage$prefix" "$qt"
         _qt_checksum "$qt" >"$work/sha256"
         mv "$work/sha256" "$qt.sha256"
         rm -rf "$work"
@@ -97,6 +121,26 @@ qt_from_source() {
     fi
     rm -rf "$apt_dir"
     exec {store_lock}>&-
+}
+
+_qt_patches=$(cd "$(dirname "${BASH_SOURCE[0]}")/../packaging/qt" && pwd)
+
+# The options, with the C and C++ flags (the caller's, if any) mapping the
+# source and build folders to fixed names. One option a line: a flag may
+# hold spaces, never a newline.
+_qt_mapped_flags() {
+    local source=${1%/} build=$2 option c_done=0 cxx_done=0
+    shift 2
+    local maps="-ffile-prefix-map=$source/=qtbase/ -ffile-prefix-map=$build/=qtbase-build/"
+    for option; do
+        case $option in
+            -DCMAKE_C_FLAGS=*) option+=" $maps"; c_done=1 ;;
+            -DCMAKE_CXX_FLAGS=*) option+=" $maps"; cxx_done=1 ;;
+        esac
+        printf '%s\n' "$option"
+    done
+    ((c_done)) || printf '%s\n' "-DCMAKE_C_FLAGS=$maps"
+    ((cxx_done)) || printf '%s\n' "-DCMAKE_CXX_FLAGS=$maps"
 }
 
 _qt_checksum() {

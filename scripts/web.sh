@@ -70,6 +70,22 @@ qt_options=(
     -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DFEATURE_thread=OFF
     # What a browser has no use for, or gives Qt itself.
     -DFEATURE_zstd=OFF -DFEATURE_glib=OFF -DFEATURE_icu=OFF -DFEATURE_fontconfig=OFF
+    # What kanjiaid never shows. A static program keeps whatever Qt's
+    # accessibility and styles name, used or not, so a first visit fetches
+    # it unless it is not built. Kept: all that QMessageBox, QInputDialog,
+    # the text boxes, input methods, touch and screen readers need.
+    -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_mdiarea=OFF
+    -DFEATURE_dockwidget=OFF -DFEATURE_toolbox=OFF -DFEATURE_dial=OFF -DFEATURE_lcdnumber=OFF
+    -DFEATURE_textbrowser=OFF -DFEATURE_graphicsview=OFF -DFEATURE_columnview=OFF
+    -DFEATURE_treeview=OFF -DFEATURE_tableview=OFF -DFEATURE_treewidget=OFF -DFEATURE_tablewidget=OFF
+    -DFEATURE_datawidgetmapper=OFF -DFEATURE_keysequenceedit=OFF -DFEATURE_fontcombobox=OFF
+    -DFEATURE_commandlinkbutton=OFF -DFEATURE_splashscreen=OFF -DFEATURE_statusbar=OFF
+    -DFEATURE_syntaxhighlighter=OFF -DFEATURE_scroller=OFF -DFEATURE_style_stylesheet=OFF
+    -DFEATURE_wizard=OFF -DFEATURE_colordialog=OFF -DFEATURE_filedialog=OFF -DFEATURE_fontdialog=OFF
+    -DFEATURE_progressdialog=OFF -DFEATURE_errormessage=OFF -DFEATURE_undostack=OFF
+    -DFEATURE_filesystemmodel=OFF -DFEATURE_filesystemwatcher=OFF -DFEATURE_movie=OFF
+    -DFEATURE_pdf=OFF -DFEATURE_systemtrayicon=OFF -DFEATURE_sessionmanager=OFF -DFEATURE_timezone=OFF
+    -DFEATURE_imageformat_bmp=OFF -DFEATURE_imageformat_ppm=OFF -DFEATURE_imageformat_xbm=OFF
     # Fewer, larger compilations: half the build time on two cores.
     -DQT_UNITY_BUILD=ON
 )
