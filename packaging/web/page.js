@@ -68,8 +68,8 @@ function announce(text) {
 }
 
 function completeAccessibility(root) {
-    // Qt writes a box's name as its content, and later as its "name", with
-    // what the box holds as its content.
+    // Qt writes a box's name as its text, and later as its "name"; what the
+    // box holds is its value.
     const name = element => {
         if (element.tagName !== 'INPUT' && (element.tagName !== 'TEXTAREA' || element.readOnly))
             return null;
@@ -94,10 +94,6 @@ function completeAccessibility(root) {
                 const label = name(element);
                 if (label && element.getAttribute('aria-label') !== label)
                     element.setAttribute('aria-label', label);
-                // Once named, a text box's content is what it holds.
-                if (label && element.tagName === 'INPUT' && element.type === 'text'
-                    && element.hasAttribute('name') && element.value !== element.textContent)
-                    element.value = element.textContent;
             }
         }
     });

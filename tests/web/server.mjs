@@ -5,8 +5,10 @@
 // serve it: the types a browser needs (.wasm as application/wasm), bodies
 // gzipped (or compressed as asked) when the browser accepts it, "no-cache"
 // with an ETag, so that the browser asks again on every load and is told
-// "not modified" when nothing has changed. It counts the bytes it sends,
-// can be taken offline, and can be given another folder (a new version).
+// "not modified" when nothing has changed. It sends the page's own
+// Content-Security-Policy as a header too, with what only a header can say,
+// as the README advises a host to. It counts the bytes it sends, can be
+// taken offline, and can be given another folder (a new version).
 import crypto from 'node:crypto';
 import fs from 'node:fs';
 import http from 'node:http';
@@ -27,6 +29,21 @@ const compressors = {
                   [zlib.constants.BROTLI_PARAM_SIZE_HINT]: body.length } }),
     gzip: body => zlib.gzipSync(body, { level: 9 }),
 };
+
+// The policy of the site's page, as its <meta> states it; none for a
+// folder that is no site (the tests' programs).
+function pagePolicy(root) {
+    let page;
+    try {
+        page = fs.readFileSync(path.join(root, 'index.html'), 'utf8');
+    } catch {
+        return undefined;
+    }
+    const policy = page.match(/<meta http-equiv="Content-Security-Policy" content="([^"]*)">/)?.[1];
+    if (!policy)
+        throw new Error(`${root}/index.html states no Content-Security-Policy`);
+    return `${policy}; frame-ancestors 'none'`;
+}
 
 export async function serve(root, { encodings = ['gzip'] } = {}) {
     const compressed = new Map();
@@ -57,6 +74,9 @@ export async function serve(root, { encodings = ['gzip'] } = {}) {
             'Cache-Control': 'no-cache',
             'ETag': tag,
         };
+        const policy = pagePolicy(state.root);
+        if (policy)
+            headers['Content-Security-Policy'] = policy;
         if (request.headers['if-none-match'] === tag) {
             state.requests.push({ path: url.pathname, bytes: 0, encoding: 'not modified' });
             response.writeHead(304, headers).end();

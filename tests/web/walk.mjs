@@ -81,6 +81,14 @@ function expect(condition, what) {
         throw new Error(what);
 }
 
+async function until(condition, what, timeout = 10000) {
+    for (const end = Date.now() + timeout; !(await condition());) {
+        if (Date.now() > end)
+            throw new Error(what);
+        await new Promise(resolve => setTimeout(resolve, 100));
+    }
+}
+
 async function open(context, language = 'en') {
     const page = await context.newPage();
     languages.set(page, language);
@@ -211,9 +219,43 @@ async function accessibilityTree(page) {
 
 const languages = new WeakMap(); // page -> 'en' | 'id'
 
+// Markup as a copied text can carry it: it must reach the page as text.
+const probe = '<img src=x onerror="window.probeRuns=(window.probeRuns||0)+1"><b id=kanjiaid-probe>x</b>';
+
+// What the probe made of the page if it became markup anywhere, Qt's shadow
+// root included: elements, runs of its handler, fetches of its image. The
+// policy would stop the handler, so the elements are the proof.
+async function expectNoMarkup(page) {
+    const { runs, made } = await page.evaluate(() => {
+        const found = [];
+        const visit = root => {
+            for (const element of root.querySelectorAll('*')) {
+                if (element.id === 'kanjiaid-probe' || element.getAttribute('src') === 'x')
+                    found.push(element.tagName.toLowerCase());
+                if (element.shadowRoot)
+                    visit(element.shadowRoot);
+            }
+        };
+        visit(document);
+        return { runs: window.probeRuns ?? 0, made: found };
+    });
+    expect(runs === 0, `the probe's handler ran ${runs} times`);
+    expect(made.length === 0, `the probe made elements of the page: ${made.join(', ')}`);
+    expect(!server.requests.some(request => request.path === '/x'), 'the probe\'s image was fetched');
+}
+
+async function violations(page) {
+    return page.evaluate(() => window.policyViolations.splice(0));
+}
+
 // --- The walk ----------------------------------------------------------------
 const desktop = await browser.newContext({ viewport: { width: 1024, height: 768 }, locale: 'en-GB' });
 await desktop.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: server.url });
+await desktop.addInitScript(() => {
+    window.policyViolations = [];
+    document.addEventListener('securitypolicyviolation', event =>
+        window.policyViolations.push(`${event.effectiveDirective} ${event.blockedURI}`));
+});
 let page;
 
 await step('the page loads the program under its title, offering a screen reader', async () => {
@@ -247,6 +289,23 @@ await step('the accessibility tree names every control and reads every value', a
         && node.value === 'bright'), 'the search box is not read as "Word to search", "bright"');
     expect(tree.some(node => node.value === 'Kanji: 明' || node.name === 'Kanji: 明'),
         'the Kanji label is not read with its value');
+});
+
+await step('markup typed into the search box stays text, and a search that finds nothing keeps it', async () => {
+    const box = program(page).box('Word to search');
+    await typeInto(page, 'Word to search', probe);
+    const typed = await box.inputValue();
+    expect(typed === probe, `the box reads "${typed}"`);
+    await expectNoMarkup(page);
+    await click(page, program(page).button('Search for the word'));
+    const told = await answer(page, { button: 'OK' });
+    expect(told.includes('Sorry, the word is not yet in the dictionary!'), `told ${JSON.stringify(told)}`);
+    const kept = await box.inputValue();
+    expect(kept === probe, `after the search the box reads "${kept}"`);
+    const tree = await accessibilityTree(page);
+    expect(tree.some(node => node.role === 'textbox' && node.name === 'Word to search' && node.value === probe),
+        'a screen reader does not read the box as typed');
+    await expectNoMarkup(page);
 });
 
 await step('browsing past the first record asks for a record, and an answer moves there', async () => {
@@ -301,10 +360,42 @@ await step('the expression window: a pasted text, RUN, a pressed cell', async ()
     await page.screenshot({ path: path.join(out, 'web-expression.png') });
 });
 
+await step('markup typed and pasted into the expression box stays text, and RUN shows it', async () => {
+    const box = program(page).box('Kanji expression');
+    await typeInto(page, 'Kanji expression', probe);
+    const typed = await box.inputValue();
+    expect(typed === probe, `the box reads "${typed}"`);
+    await expectNoMarkup(page);
+    await page.evaluate(text => navigator.clipboard.writeText(text), `${probe}明`);
+    await click(page, program(page).button('or Paste from other source'));
+    await until(async () => (await box.inputValue()) === `${probe}明`, 'the pasted text is not read as copied');
+    await click(page, program(page).button('RUN and click on any kanji below:'));
+    await program(page).button('Character 1: <').waitFor({ timeout: 10000 });
+    await program(page).button('Character 2: i').waitFor({ timeout: 10000 });
+    await expectNoMarkup(page);
+});
+
 await step('the conjugator: taberu in its ta-form', async () => {
     await typeInto(page, 'Verb in romaji', 'taberu');
     await click(page, program(page).button('RUN'));
     await announced(page, 'tabeta');
+});
+
+await step('the page broke no rule of its Content-Security-Policy, which is in force', async () => {
+    const broken = await violations(page);
+    expect(broken.length === 0, `the page broke its policy: ${broken.join('; ')}`);
+    const header = await page.evaluate(async () => (await fetch('./')).headers.get('content-security-policy'));
+    const meta = await page.locator('meta[http-equiv="Content-Security-Policy"]').getAttribute('content');
+    expect(meta && header?.startsWith(meta), `the page's policy is "${meta}", the server's "${header}"`);
+    const ran = await page.evaluate(() => {
+        const script = document.createElement('script');
+        script.textContent = 'window.inlineRan = true;';
+        document.head.append(script);
+        return window.inlineRan === true;
+    });
+    expect(!ran, 'an inline script ran');
+    const stopped = await violations(page);
+    expect(stopped.some(line => line.startsWith('script-src')), `the inline script was not reported: ${stopped}`);
 });
 
 await step('Back to Main, then Exit: the page says the program has ended', async () => {
