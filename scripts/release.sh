@@ -96,6 +96,18 @@ tar -C build-web --sort=name --format=gnu --owner=0 --group=0 --numeric-owner \
     --mtime="@$SOURCE_DATE_EPOCH" --mode=u+w,go-w,a+rX --transform="s,^site,kanjiaid-$version-web," \
     -cf - site | gzip -9n >"$folder/kanjiaid-$version-web.tar.gz"
 
+# No released program names a folder of the machine that made it: not this
+# checkout, nor a store of Qt, nor the bare root the site is made in (the
+# source archive aside, whose README names the stores).
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$folder/kanjiaid_${version}_debian${VERSION_ID}_$arch.deb" "$unpacked/deb"
+mkdir "$unpacked/web" && tar -xzf "$folder/kanjiaid-$version-web.tar.gz" -C "$unpacked/web"
+cp "$folder/kanjiaid-$version.exe" "$folder/kanjiaid-$version-setup.exe" "$unpacked/"
+leaks=$(grep -rlaF -e "$project/" -e kanjiaid-windows-qt -e kanjiaid-web-qt -e kanjiaid-release-roots \
+    -e /root/kanjiaid/ "$unpacked" || true)
+[[ -z $leaks ]] || fail "released files name a folder of this machine: ${leaks//$unpacked\//}"
+
 sums=$(cd "$folder" && find . -maxdepth 1 -type f -printf '%P\n' | LC_ALL=C sort | xargs sha256sum)
 echo "$sums" >"$folder/SHA256SUMS"
 echo "== the release of $(git rev-parse --short HEAD), in $folder:"

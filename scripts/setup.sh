@@ -16,15 +16,15 @@
 #   scripts/setup.sh --release  also what scripts/release.sh checks a release with
 set -euo pipefail
 
-packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools cmake g++ make dpkg-dev file
+packages=(qt6-base-dev qt6-tools-dev qt6-l10n-tools cmake g++ make dpkg-dev file reuse
           fonts-ipafont-gothic fonts-liberation2 fonts-dejavu-core)
 for option in "$@"; do
     case $option in
         --tests)
             packages+=(git xvfb x11-utils qt6-base-private-dev
                        weston qt6-wayland dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
-                       clang libclang-rt-dev clang-tidy clang-format-19 reuse
-                       desktop-file-utils appstream) ;;
+                       clang libclang-rt-dev clang-tidy clang-format-19
+                       desktop-file-utils appstream lintian devscripts) ;;
         --windows)
             packages+=(g++-mingw-w64-x86-64-posix ninja-build nsis icoutils debian-archive-keyring xz-utils
                        wine libwine-dev xvfb x11-utils xdotool python3 python3-gi gir1.2-atspi-2.0) ;;

@@ -28,8 +28,6 @@ public:
     WindowSwitcher(Form1 *dictionary, const QString &applicationTitle);
     ~WindowSwitcher() override;
 
-    [[nodiscard]] Form2 *expressionWindow() const { return m_expression.get(); }
-
 private:
     void showExpressionWindow();
     void showDictionaryWindow();

@@ -49,11 +49,6 @@ bool KanjiTable::store(int row, int column, const QString &text)
     return true;
 }
 
-void KanjiTable::clear()
-{
-    m_cells.fill(QString());
-}
-
 void ParseRecords(KanjiTable &table, qint16 recordCount)
 {
     const int lastRow = std::min<int>(recordCount, KanjiTable::LastRow);

@@ -46,8 +46,6 @@ public:
     // Returns false, and changes nothing, outside the table.
     bool store(int row, int column, const QString &text);
 
-    void clear();
-
 private:
     static constexpr int CellCount = (LastRow + 1) * (LastColumn + 1);
     std::array<QString, CellCount> m_cells;

@@ -122,8 +122,9 @@ QString interfaceText(QWidget *widget)
 } // namespace
 
 // A value label keeps its name and reads what it shows, nothing while it is
-// hidden. (That a change is announced, Qt passes on only to a running
-// screen reader: the real-window walk listens for it.)
+// hidden. (That a change is announced, Qt passes on only to a listening
+// screen reader: tst_announcements records it in-process, and the
+// real-window walk hears it over AT-SPI.)
 void TestAccessibility::valueLabelsReadWhatTheyShow_data()
 {
     QTest::addColumn<QString>("step");

@@ -69,6 +69,12 @@ void TestConjugator::allForms_data()
         u"toru torimasu totta totte tore toreba torou toranai torareru toraseru"_s);
     row("vowel-u: kau", u"kau"_s,
         u"kau kaimasu katta katte kae kaeba kaou kawanai kawareru kawaseru"_s);
+    // Each vowel before the final u, as each is a rule of its own.
+    row("vowel-u: iu", u"iu"_s, u"iu iimasu itta itte ie ieba iou iwanai iwareru iwaseru"_s);
+    row("vowel-u: suu", u"suu"_s,
+        u"suu suimasu sutta sutte sue sueba suou suwanai suwareru suwaseru"_s);
+    row("vowel-u: omou", u"omou"_s,
+        u"omou omoimasu omotta omotte omoe omoeba omoou omowanai omowareru omowaseru"_s);
     row("ku: kaku", u"kaku"_s,
         u"kaku kakimasu kaita kaite kake kakeba kakou kakanai kakareru kakaseru"_s);
     row("gu: oyogu", u"oyogu"_s,
