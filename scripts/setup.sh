@@ -29,7 +29,7 @@ for option in "$@"; do
             packages+=(g++-mingw-w64-x86-64-posix ninja-build nsis icoutils debian-archive-keyring xz-utils
                        wine libwine-dev xvfb x11-utils xdotool python3 python3-gi gir1.2-atspi-2.0) ;;
         --web)
-            packages+=(emscripten ninja-build debian-archive-keyring xz-utils python3 fonttools) ;;
+            packages+=(emscripten ninja-build debian-archive-keyring xz-utils python3 fonttools python3-brotli) ;;
         --release)
             packages+=(git diffoscope-minimal) ;;
         --web-tests)

@@ -9,15 +9,23 @@ SITE is made anew from the program (PROGRAM_DIR: kanjiaid.js, kanjiaid.wasm
 and Qt's qtloader.js), the page beside this script, the icons and the
 page's translations from translations/. The service worker is given the
 version and a checksum of every other file, so that any change to the site
-reaches a browser that keeps it offline.
+reaches a browser that keeps it offline. Beside each file that compresses,
+FILE.br and FILE.gz hold it compressed at the highest levels, for a server
+that sends a compressed file as it is (nginx's brotli_static and
+gzip_static, Apache's MultiViews), the same bytes at every build. What a
+first visit then transfers is printed, file by file.
 """
 
+import gzip
 import hashlib
+import io
 import json
 import pathlib
 import shutil
 import sys
 import xml.etree.ElementTree as ElementTree
+
+import brotli
 
 HERE = pathlib.Path(__file__).resolve().parent
 PROJECT = HERE.parent.parent
@@ -75,6 +83,32 @@ def main():
     worker = fill(worker, "const files = []; // filled in by the site's build",
                   f"const files = {json.dumps(files)};")
     (site / "sw.js").write_text(worker, encoding="utf-8")
+    compress(site)
+
+
+def gzipped(data):
+    packed = io.BytesIO()
+    with gzip.GzipFile(fileobj=packed, mode="wb", compresslevel=9, mtime=0, filename="") as out:
+        out.write(data)
+    return packed.getvalue()
+
+
+def compress(site):
+    """Writes FILE.br and FILE.gz beside each file but the pictures, which
+    are compressed already, and prints what each costs a first visit."""
+    rows = []
+    for path in sorted(site.iterdir()):
+        data = path.read_bytes()
+        if path.suffix == ".png":
+            rows.append((path.name, len(data), len(data), len(data)))
+            continue
+        packed = {".br": brotli.compress(data, quality=11), ".gz": gzipped(data)}
+        for suffix, body in packed.items():
+            path.with_name(path.name + suffix).write_bytes(body)
+        rows.append((path.name, len(data), len(packed[".gz"]), len(packed[".br"])))
+    print(f"   {'file':<28} {'bytes':>10} {'gzip':>10} {'brotli':>10}")
+    for row in rows + [("in all", *(sum(column) for column in list(zip(*rows))[1:]))]:
+        print(f"   {row[0]:<28} {row[1]:>10} {row[2]:>10} {row[3]:>10}")
 
 
 if __name__ == "__main__":

@@ -3,7 +3,8 @@
 //
 // A static web server for the site, on 127.0.0.1, as a plain host would
 // serve it: the types a browser needs (.wasm as application/wasm), bodies
-// gzipped (or compressed as asked) when the browser accepts it, "no-cache"
+// compressed when the browser accepts it (the site's own .br or .gz file
+// where there is one, else gzipped here, or compressed as asked), "no-cache"
 // with an ETag, so that the browser asks again on every load and is told
 // "not modified" when nothing has changed. It sends the page's own
 // Content-Security-Policy as a header too, with what only a header can say,
@@ -83,8 +84,15 @@ export async function serve(root, { encodings = ['gzip'] } = {}) {
             return;
         }
         const accepted = request.headers['accept-encoding'] ?? '';
-        const encoding = encodings.find(each => accepted.includes(each));
-        if (encoding) {
+        // A file compressed beside it is sent as it is, as a host serving
+        // the site's .br and .gz files does; others are compressed here.
+        const stored = ['br', 'gzip'].find(each => accepted.includes(each)
+            && fs.existsSync(`${file}.${each === 'gzip' ? 'gz' : each}`));
+        const encoding = stored ?? encodings.find(each => accepted.includes(each));
+        if (stored) {
+            body = fs.readFileSync(`${file}.${stored === 'gzip' ? 'gz' : stored}`);
+            headers['Content-Encoding'] = stored;
+        } else if (encoding) {
             const key = `${encoding} ${tag}`;
             if (!compressed.has(key))
                 compressed.set(key, compressors[encoding](body));
