@@ -237,7 +237,10 @@ make_web() {
     [[ -d $root/root/kanjiaid ]] || clone "$root/root/kanjiaid"
     local option="" made=$root/root/kanjiaid/build-web part
     [[ $command == web-test ]] && option=--test
-    inside root "scripts/web.sh $option" || fail "scripts/web.sh${option:+ $option} failed on $release"
+    local status=0
+    inside root "scripts/web.sh $option" || status=$?
+    # Copied out however the walk went: a failed walk's report and pictures
+    # are what tell why.
     mkdir -p "$project/build-web"
     for part in site walk; do
         [[ -d $made/$part ]] || continue
@@ -245,6 +248,7 @@ make_web() {
         cp -r "$made/$part" "$project/build-web/$part"
     done
     chown -R --reference="$project" "$project/build-web"
+    ((status == 0)) || fail "scripts/web.sh${option:+ $option} failed on $release"
 }
 
 main() {
