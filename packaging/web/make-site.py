@@ -86,6 +86,12 @@ def main():
     compress(site)
 
 
+# What a first visit may cost at most, by the compression a server uses
+# (bytes are exact, so this is a check, not a timing): every file, as the
+# service worker keeps them all. The site stops being made past it.
+BUDGET = {"brotli": 3_500_000, "gzip": 4_350_000}
+
+
 def gzipped(data):
     packed = io.BytesIO()
     with gzip.GzipFile(fileobj=packed, mode="wb", compresslevel=9, mtime=0, filename="") as out:
@@ -106,9 +112,14 @@ def compress(site):
         for suffix, body in packed.items():
             path.with_name(path.name + suffix).write_bytes(body)
         rows.append((path.name, len(data), len(packed[".gz"]), len(packed[".br"])))
+    total = ("in all", *(sum(column) for column in list(zip(*rows))[1:]))
     print(f"   {'file':<28} {'bytes':>10} {'gzip':>10} {'brotli':>10}")
-    for row in rows + [("in all", *(sum(column) for column in list(zip(*rows))[1:]))]:
+    for row in rows + [total]:
         print(f"   {row[0]:<28} {row[1]:>10} {row[2]:>10} {row[3]:>10}")
+    for name, spent in (("gzip", total[2]), ("brotli", total[3])):
+        if spent > BUDGET[name]:
+            sys.exit(f"make-site: a first visit costs {spent} bytes with {name}, "
+                     f"over the budget of {BUDGET[name]}")
 
 
 if __name__ == "__main__":

@@ -370,6 +370,9 @@ await step('markup typed and pasted into the expression box stays text, and RUN 
     await click(page, program(page).button('or Paste from other source'));
     await until(async () => (await box.inputValue()) === `${probe}明`, 'the pasted text is not read as copied');
     await click(page, program(page).button('RUN and click on any kanji below:'));
+    // Longer than the grid: the program says it takes the first 60.
+    const told = await answer(page, { button: 'OK' });
+    expect(told.includes('We will take the first 60 letters only!'), `told ${JSON.stringify(told)}`);
     await program(page).button('Character 1: <').waitFor({ timeout: 10000 });
     await program(page).button('Character 2: i').waitFor({ timeout: 10000 });
     await expectNoMarkup(page);
