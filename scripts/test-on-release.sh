@@ -247,6 +247,14 @@ make_web() {
         rm -rf "${project:?}/build-web/$part"
         cp -r "$made/$part" "$project/build-web/$part"
     done
+    # And what bench/web-startup.sh measures the site against.
+    local file
+    for file in kanjiaid.js kanjiaid.wasm qtloader.js bench/kanjiaid_emptywindow.js \
+        bench/kanjiaid_emptywindow.wasm; do
+        [[ -f $made/$file ]] || continue
+        mkdir -p "$(dirname "$project/build-web/$file")"
+        cp "$made/$file" "$project/build-web/$file"
+    done
     chown -R --reference="$project" "$project/build-web"
     ((status == 0)) || fail "scripts/web.sh${option:+ $option} failed on $release"
 }
