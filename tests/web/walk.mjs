@@ -427,12 +427,18 @@ await step('a new version served reaches the student at the next visit, offline 
     const version = script.match(/const version = "([^"]*)";/)?.[1];
     expect(version !== undefined, 'the worker names no version');
     fs.writeFileSync(worker, script.replace(`"${version}"`, `"${version}-next"`));
+    // A new build compresses what it changed anew; these copies would be stale.
+    for (const changed of ['index.html', 'sw.js'])
+        for (const suffix of ['.br', '.gz'])
+            fs.rmSync(path.join(next, changed + suffix), { force: true });
     server.root = next;
     try {
         const caches = await page.evaluate(async () => {
             const registration = await navigator.serviceWorker.getRegistration();
-            const replaced = new Promise(resolve =>
-                navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true }));
+            const replaced = new Promise((resolve, reject) => {
+                navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true });
+                setTimeout(() => reject(new Error('no new worker took the page over in 30 s')), 30000);
+            });
             await registration.update();
             await replaced;
             // The old cache goes as the new worker activates.
