@@ -244,6 +244,16 @@ async function expectNoMarkup(page) {
     expect(!server.requests.some(request => request.path === '/x'), 'the probe\'s image was fetched');
 }
 
+// Types the probe into a box, which must then hold it as typed, as text.
+async function typeProbe(page, name) {
+    const box = program(page).box(name);
+    await typeInto(page, name, probe);
+    const typed = await box.inputValue();
+    expect(typed === probe, `the box reads "${typed}"`);
+    await expectNoMarkup(page);
+    return box;
+}
+
 async function violations(page) {
     return page.evaluate(() => window.policyViolations.splice(0));
 }
@@ -292,11 +302,7 @@ await step('the accessibility tree names every control and reads every value', a
 });
 
 await step('markup typed into the search box stays text, and a search that finds nothing keeps it', async () => {
-    const box = program(page).box('Word to search');
-    await typeInto(page, 'Word to search', probe);
-    const typed = await box.inputValue();
-    expect(typed === probe, `the box reads "${typed}"`);
-    await expectNoMarkup(page);
+    const box = await typeProbe(page, 'Word to search');
     await click(page, program(page).button('Search for the word'));
     const told = await answer(page, { button: 'OK' });
     expect(told.includes('Sorry, the word is not yet in the dictionary!'), `told ${JSON.stringify(told)}`);
@@ -361,11 +367,7 @@ await step('the expression window: a pasted text, RUN, a pressed cell', async ()
 });
 
 await step('markup typed and pasted into the expression box stays text, and RUN shows it', async () => {
-    const box = program(page).box('Kanji expression');
-    await typeInto(page, 'Kanji expression', probe);
-    const typed = await box.inputValue();
-    expect(typed === probe, `the box reads "${typed}"`);
-    await expectNoMarkup(page);
+    const box = await typeProbe(page, 'Kanji expression');
     await page.evaluate(text => navigator.clipboard.writeText(text), `${probe}明`);
     await click(page, program(page).button('or Paste from other source'));
     await until(async () => (await box.inputValue()) === `${probe}明`, 'the pasted text is not read as copied');
