@@ -96,6 +96,9 @@ mapfile -t elves < <(find "$work/root" -type f -exec file --no-pad {} + | awk -F
 ((${#elves[@]} > 0)) || fail "the package installs no program"
 hardening-check --verbose "${elves[@]}" >"$work/hardening.log" 2>&1 || true
 cat "$work/hardening.log"
+# A report for every program, or nothing was checked.
+(($(grep -c '^ Stack protected: ' "$work/hardening.log") == ${#elves[@]})) \
+    || fail "hardening-check did not report on all ${#elves[@]} programs"
 faults=$(grep -E ': no[,!]' "$work/hardening.log" \
     | grep -vE '^ (Fortify Source functions: no, only unprotected functions found!|Control flow integrity:|Branch Protection:)' \
     || true)
